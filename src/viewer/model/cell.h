@@ -1,0 +1,47 @@
+#pragma once
+
+#include "viewer/model/indentmanager.h"
+#include "viewer/model/sectionbase.h"
+
+#include <memory>
+#include <vector>
+
+namespace tessera::viewer {
+
+class ClipBuffer;
+
+// A list of sections: the document itself, a table cell, or a caption.
+class TCell {
+public:
+    explicit TCell(TSectionList* master) : m_master(master) {}
+    virtual ~TCell() = default;
+    TCell(const TCell&) = delete;
+    TCell& operator=(const TCell&) = delete;
+
+    // Takes the section over: an empty preformatted line gets one space, and the section learns
+    // its master list and its fixed height.
+    void Add(std::unique_ptr<TSectionBase> section);
+    void copyFrom(const TCell& other);
+
+    void CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const;
+    int FindString(const std::string& text, int from) const;
+    void UpdateSpacing();
+
+    const std::vector<std::unique_ptr<TSectionBase>>& sections() const { return m_sections; }
+    std::vector<std::unique_ptr<TSectionBase>>& sections() { return m_sections; }
+    int count() const { return static_cast<int>(m_sections.size()); }
+    bool empty() const { return m_sections.empty(); }
+    void clearSections() { m_sections.clear(); }
+
+    TSectionList* master() const { return m_master; }
+    void setMaster(TSectionList* master) { m_master = master; }
+
+    // Used by layout.
+    IndentManager indents;
+
+private:
+    TSectionList* m_master = nullptr;
+    std::vector<std::unique_ptr<TSectionBase>> m_sections;
+};
+
+} // namespace tessera::viewer

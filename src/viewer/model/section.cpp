@@ -1,0 +1,211 @@
+#include "viewer/model/section.h"
+
+#include "viewer/model/clipbuffer.h"
+#include "viewer/model/formcontrol.h"
+#include "viewer/model/sectionlist.h"
+#include "viewer/model/textutil.h"
+
+#include <algorithm>
+
+namespace tessera::viewer {
+
+namespace {
+
+TMyFont offsetFont(TMyFont font, VerticalOffset offset)
+{
+    if (offset != VerticalOffset::Normal)
+        font.size = mulDiv(font.size, 3, 4);
+    return font;
+}
+
+// Moves a byte index back to the start of the UTF-8 character it falls into.
+int toCharBoundary(const std::string& s, int index)
+{
+    index = std::clamp(index, 0, static_cast<int>(s.size()));
+    while (index > 0 && index < static_cast<int>(s.size())
+           && (static_cast<unsigned char>(s[static_cast<std::size_t>(index)]) & 0xC0) == 0x80)
+        --index;
+    return index;
+}
+
+} // namespace
+
+TSection::TSection(TSectionList* master, int listLevel, Justify justify, const std::string& url, const TMyFont& font,
+                   VerticalOffset offset)
+    : TSectionBase(master), m_currentFont(font), m_listLevel(std::max(0, listLevel)), m_justify(justify)
+{
+    m_fonts.add(TFontObj{0, offsetFont(font, offset), offset, url, {}});
+    m_fontPending = true;
+}
+
+TSection::TSection(const TSection& other, TSectionList* master)
+    : TSectionBase(other), lines(other.lines), m_text(other.m_text), m_fonts(other.m_fonts),
+      m_controls(other.m_controls), m_runs(other.m_runs), m_currentFont(other.m_currentFont),
+      m_listLevel(other.m_listLevel), m_listType(other.m_listType), m_justify(other.m_justify), m_clear(other.m_clear),
+      m_itemNumber(other.m_itemNumber), m_plain(other.m_plain), m_fontPending(other.m_fontPending)
+{
+    setMaster(master);
+    for (const auto& image : other.m_images)
+        m_images.push_back(std::make_unique<TImageObj>(*image));
+}
+
+std::unique_ptr<TSectionBase> TSection::clone(TSectionList* master) const
+{
+    return std::unique_ptr<TSectionBase>(new TSection(*this, master));
+}
+
+void TSection::appendRaw(const std::string& text, SourceRange source)
+{
+    if (text.empty())
+        return;
+    m_runs.push_back(TextRun{static_cast<int>(m_text.size()), static_cast<int>(text.size()), source});
+    m_text += text;
+    m_fontPending = false;
+}
+
+void TSection::AddText(const std::string& textIn, SourceRange source)
+{
+    if (textIn.empty())
+        return;
+    // Placeholder bytes may only come from AddImage and AddFormControl.
+    std::string text = textIn;
+    std::erase_if(text, [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
+    if (!text.empty() && text.front() == ' ') {
+        bool onlyFloats = !m_text.empty() && m_images.size() == m_text.size()
+            && std::all_of(m_images.begin(), m_images.end(), [](const auto& image) { return image->isFloating(); });
+        if (m_text.empty() || m_text.back() == ' ' || onlyFloats) {
+            text.erase(0, 1);
+            ++source.begin;
+        }
+    }
+    appendRaw(text, source);
+}
+
+void TSection::ChangeFont(const TMyFont& font, VerticalOffset offset)
+{
+    TFontObj& last = m_fonts.back();
+    if (last.position == static_cast<int>(m_text.size())) {
+        last.font = offsetFont(font, offset);
+        last.verticalOffset = offset;
+        last.metrics = {};
+        return;
+    }
+    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offsetFont(font, offset), offset, last.url, {}});
+}
+
+void TSection::HRef(const TMyFont& font, VerticalOffset offset, const std::string& url)
+{
+    ChangeFont(font, offset);
+    m_fonts.back().url = url;
+}
+
+TImageObj& TSection::AddImage(const TAttributeList& attributes, SourceRange source)
+{
+    m_images.push_back(std::make_unique<TImageObj>(static_cast<int>(m_text.size()), attributes, source));
+    appendRaw(std::string(1, kImagePlaceholder), source);
+    return *m_images.back();
+}
+
+void TSection::AddFormControl(const std::shared_ptr<TFormControlObj>& control)
+{
+    if (!control || control->hidden())
+        return;
+    control->setPosition(static_cast<int>(m_text.size()));
+    m_controls.push_back(control);
+    appendRaw(std::string(1, kControlPlaceholder), control->sourceRange());
+}
+
+void TSection::prepareForBreak()
+{
+    if (m_text.empty())
+        appendRaw(" ", SourceRange{source().begin, source().begin});
+}
+
+void TSection::CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const
+{
+    int textLength = static_cast<int>(m_text.size());
+    int from = std::max(selStart - startCursor, 0);
+    int to = std::min(selEnd - startCursor, textLength);
+    if (from >= textLength || to <= 0 || from >= to) {
+        return;
+    }
+    from = toCharBoundary(m_text, from);
+    to = toCharBoundary(m_text, to);
+    std::string_view piece(m_text.data() + from, static_cast<std::size_t>(to - from));
+    // A selection running past the section's end takes the line end with it.
+    if (selEnd - startCursor > textLength)
+        buffer.AddTextCR(piece);
+    else
+        buffer.AddText(piece);
+}
+
+int TSection::FindString(const std::string& needle, int from) const
+{
+    if (needle.empty())
+        return -1;
+    int start = std::max(0, from - startCursor);
+    if (start + static_cast<int>(needle.size()) > static_cast<int>(m_text.size()))
+        return -1;
+    auto found = std::search(m_text.begin() + start, m_text.end(), needle.begin(), needle.end(),
+                             [](char a, char b) { return text::upper(a) == text::upper(b); });
+    if (found == m_text.end())
+        return -1;
+    return startCursor + static_cast<int>(found - m_text.begin());
+}
+
+TPreFormated::TPreFormated(TSectionList* master, int listLevel, const TMyFont& font)
+    : TSection(master, listLevel, Justify::Left, std::string(), font)
+{
+}
+
+std::unique_ptr<TSectionBase> TPreFormated::clone(TSectionList* master) const
+{
+    return std::unique_ptr<TSectionBase>(new TPreFormated(*this, master));
+}
+
+void TPreFormated::AddText(const std::string& textIn, SourceRange source)
+{
+    std::string text = textIn;
+    std::erase_if(text, [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
+    appendRaw(text, source);
+}
+
+TUListItem::TUListItem(TSectionList* master, int listLevel, bool plain, const std::string& url, const TMyFont& font,
+                       VerticalOffset offset)
+    : TSection(master, listLevel, Justify::Left, url, font, offset)
+{
+    setListType(ListType::Bulleted);
+    setPlain(plain);
+}
+
+std::unique_ptr<TSectionBase> TUListItem::clone(TSectionList* master) const
+{
+    return std::unique_ptr<TSectionBase>(new TUListItem(*this, master));
+}
+
+TOListItem::TOListItem(TSectionList* master, int listLevel, int number, const std::string& url, const TMyFont& font,
+                       VerticalOffset offset)
+    : TSection(master, listLevel, Justify::Left, url, font, offset)
+{
+    setListType(ListType::Numbered);
+    setItemNumber(number);
+}
+
+std::unique_ptr<TSectionBase> TOListItem::clone(TSectionList* master) const
+{
+    return std::unique_ptr<TSectionBase>(new TOListItem(*this, master));
+}
+
+TDListItem::TDListItem(TSectionList* master, int listLevel, bool definition, const std::string& url,
+                       const TMyFont& font, VerticalOffset offset)
+    : TSection(master, listLevel, Justify::Left, url, font, offset), m_definition(definition)
+{
+    setListType(ListType::Definition);
+}
+
+std::unique_ptr<TSectionBase> TDListItem::clone(TSectionList* master) const
+{
+    return std::unique_ptr<TSectionBase>(new TDListItem(*this, master));
+}
+
+} // namespace tessera::viewer

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "viewer/model/fontobj.h"
+#include "viewer/model/imageobj.h"
+#include "viewer/model/linerec.h"
+#include "viewer/model/sectionbase.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tessera::viewer {
+
+class TFormControlObj;
+
+enum class Justify : int { NotGiven = 0, Left = 1, Center = 2, Right = 3 };
+enum class ClearKind : int { None = 0, Left = 1, Right = 2, All = 3 };
+enum class ListType : int { Plain = 0, Numbered = 1, Bulleted = 2, Definition = 3 };
+
+// Placeholder bytes in a section's text. Page text can never contain them (the reader drops
+// control characters), so each one always stands for an object of the section.
+inline constexpr char kImagePlaceholder = '\x04';
+inline constexpr char kControlPlaceholder = '\x02';
+
+// A piece of section text and the source bytes it was read from.
+struct TextRun {
+    int textPos = 0;    // byte position in the section text
+    int length = 0;     // bytes in the section text
+    SourceRange source; // bytes of the page source
+};
+
+using TFormControlList = std::vector<std::shared_ptr<TFormControlObj>>;
+
+// A run of flowing text with its fonts, images, form controls and links. Text is UTF-8; every
+// position (fonts, images, controls, lines) is a byte index into it.
+class TSection : public TSectionBase {
+public:
+    static constexpr int kIndentPerLevel = 35;
+
+    TSection(TSectionList* master, int listLevel, Justify justify, const std::string& url, const TMyFont& font,
+             VerticalOffset offset = VerticalOffset::Normal);
+
+    SectionKind kind() const override { return SectionKind::Section; }
+    std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
+    void CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const override;
+    int FindString(const std::string& text, int from) const override;
+    void AddText(const std::string& text, SourceRange source) override;
+
+    // Text from now on uses `font` (subscript and superscript are drawn at 3/4 size).
+    void ChangeFont(const TMyFont& font, VerticalOffset offset);
+    // Starts (url non-empty) or ends (url empty) a link, with its font.
+    void HRef(const TMyFont& font, VerticalOffset offset, const std::string& url);
+    TImageObj& AddImage(const TAttributeList& attributes, SourceRange source);
+    // Adds a control; visible ones get a placeholder in the text.
+    void AddFormControl(const std::shared_ptr<TFormControlObj>& control);
+    // A line break: a section still empty gets a single space, so the line keeps its height.
+    void prepareForBreak();
+
+    const std::string& text() const { return m_text; }
+    bool empty() const { return m_text.empty(); }
+    const TFontList& fonts() const { return m_fonts; }
+    TFontList& fonts() { return m_fonts; }
+    const TImageList& images() const { return m_images; }
+    TImageList& images() { return m_images; }
+    const TFormControlList& formControls() const { return m_controls; }
+    const std::vector<TextRun>& runs() const { return m_runs; }
+    const TMyFont& currentFont() const { return m_currentFont; }
+
+    int listLevel() const { return m_listLevel; }
+    int indent() const { return m_listLevel * kIndentPerLevel; }
+    ListType listType() const { return m_listType; }
+    Justify justify() const { return m_justify; }
+    ClearKind clear() const { return m_clear; }
+    void setClear(ClearKind clear) { m_clear = clear; }
+    int itemNumber() const { return m_itemNumber; }
+    bool plain() const { return m_plain; }
+
+    // Set by layout.
+    std::vector<LineRec> lines;
+
+protected:
+    TSection(const TSection& other, TSectionList* master);
+    void setListType(ListType type) { m_listType = type; }
+    void setItemNumber(int number) { m_itemNumber = number; }
+    void setPlain(bool plain) { m_plain = plain; }
+    void appendRaw(const std::string& text, SourceRange source);
+
+private:
+    std::string m_text;
+    TFontList m_fonts;
+    TImageList m_images;
+    TFormControlList m_controls;
+    std::vector<TextRun> m_runs;
+    TMyFont m_currentFont;
+    int m_listLevel = 0;
+    ListType m_listType = ListType::Plain;
+    Justify m_justify = Justify::Left;
+    ClearKind m_clear = ClearKind::None;
+    int m_itemNumber = 0;
+    bool m_plain = false;
+    bool m_fontPending = false; // no text since the last font object
+};
+
+// One source line of preformatted text, kept exactly as read and drawn in the fixed font.
+class TPreFormated : public TSection {
+public:
+    TPreFormated(TSectionList* master, int listLevel, const TMyFont& font);
+    SectionKind kind() const override { return SectionKind::PreFormated; }
+    std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
+    void AddText(const std::string& text, SourceRange source) override;
+
+protected:
+    TPreFormated(const TPreFormated& other, TSectionList* master) : TSection(other, master) {}
+};
+
+// A bulleted list item (no bullet when plain).
+class TUListItem : public TSection {
+public:
+    TUListItem(TSectionList* master, int listLevel, bool plain, const std::string& url, const TMyFont& font,
+               VerticalOffset offset = VerticalOffset::Normal);
+    SectionKind kind() const override { return SectionKind::UListItem; }
+    std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
+
+protected:
+    TUListItem(const TUListItem& other, TSectionList* master) : TSection(other, master) {}
+};
+
+// A numbered list item.
+class TOListItem : public TSection {
+public:
+    TOListItem(TSectionList* master, int listLevel, int number, const std::string& url, const TMyFont& font,
+               VerticalOffset offset = VerticalOffset::Normal);
+    SectionKind kind() const override { return SectionKind::OListItem; }
+    std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
+
+protected:
+    TOListItem(const TOListItem& other, TSectionList* master) : TSection(other, master) {}
+};
+
+// A term (DT) or definition (DD) of a definition list.
+class TDListItem : public TSection {
+public:
+    TDListItem(TSectionList* master, int listLevel, bool definition, const std::string& url, const TMyFont& font,
+               VerticalOffset offset = VerticalOffset::Normal);
+    SectionKind kind() const override { return SectionKind::DListItem; }
+    std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
+    bool isDefinition() const { return m_definition; }
+
+protected:
+    TDListItem(const TDListItem& other, TSectionList* master) : TSection(other, master), m_definition(other.m_definition) {}
+
+private:
+    bool m_definition = false;
+};
+
+} // namespace tessera::viewer
