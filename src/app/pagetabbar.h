@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTabBar>
+
+// The page tab strip. It reports every change in the number of tabs, because whether a page is
+// open (and so which commands make sense) follows from the tab count alone.
+class PageTabBar : public QTabBar {
+    Q_OBJECT
+public:
+    explicit PageTabBar(QWidget* parent = nullptr)
+        : QTabBar(parent)
+    {
+    }
+
+signals:
+    void countChanged(int count);
+
+protected:
+    void tabInserted(int index) override
+    {
+        QTabBar::tabInserted(index);
+        emit countChanged(count());
+    }
+    void tabRemoved(int index) override
+    {
+        QTabBar::tabRemoved(index);
+        emit countChanged(count());
+    }
+};

@@ -1,0 +1,684 @@
+#include "app/tform1.h"
+
+#include "app/aboutbox.h"
+#include "app/appstrings.h"
+#include "app/pagetabbar.h"
+#include "app/tipbook.h"
+#include "app/tipoftheday.h"
+#include "editor/tledit.h"
+#include "workspace/settings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int designClientWidth = 711;
+constexpr int designClientHeight = 475;
+constexpr int toolsPanelHeight = 68;
+constexpr int splitterBarWidth = 3;
+
+const char* const powerBookTabs[] = {"Font", "Special", "Format", "Lists", "Tables", "Images", "Links",
+                                     "Forms", "Templates", "Custom 1", "Custom 2", "Custom 3", "Custom 4"};
+constexpr int firstCustomTab = 9;
+
+QWidget* placeholder(const QString& name)
+{
+    // An empty white place that keeps the layout until its subsystem supplies the control.
+    auto* widget = new QWidget;
+    widget->setObjectName(name);
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    return widget;
+}
+
+bool contains(const QWidget* outer, const QWidget* inner)
+{
+    return outer && inner && (outer == inner || outer->isAncestorOf(inner));
+}
+
+} // namespace
+
+struct TForm1::SettingsHolder {
+    TesseraSettings record;
+};
+
+TForm1::TForm1(TForm1Environment environment, QWidget* parent)
+    : QMainWindow(parent)
+    , m_environment(std::move(environment))
+    , m_settings(std::make_unique<SettingsHolder>())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(strings::applicationTitle);
+    m_lifecycle.setObserver(m_environment.observer);
+
+    buildLayout();
+    buildStatusBar();
+    m_menus = std::make_unique<MainMenus>(menuBar(), m_commands, this);
+    connectMenus();
+    wireOwnCommands();
+    wireEditorCommands();
+    installLifecycleSteps();
+
+    resize(designClientWidth, designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QStringList failures = m_lifecycle.run(LifecyclePhase::Create);
+    QApplication::restoreOverrideCursor();
+    pageCountChanged();
+    if (!failures.isEmpty())
+        reportFailure(QStringLiteral("Starting Tessera"), failures.join(QLatin1Char('\n')));
+
+    qApp->installEventFilter(this);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TForm1::updateCommandStates);
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::updateCommandStates);
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::buildLayout()
+{
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* toolsPanel = new QWidget;
+    toolsPanel->setObjectName(QStringLiteral("ToolsPanel"));
+    toolsPanel->setFixedHeight(toolsPanelHeight);
+    auto* toolsLayout = new QHBoxLayout(toolsPanel);
+    toolsLayout->setContentsMargins(0, 0, 2, 0);
+    toolsLayout->setSpacing(0);
+    m_buttonPanel = new ButtonPanel(m_commands);
+    toolsLayout->addWidget(m_buttonPanel);
+    m_powerBook = new QTabWidget;
+    m_powerBook->setObjectName(QStringLiteral("PowerBook"));
+    m_powerBook->setDocumentMode(true);
+    m_powerBook->setUsesScrollButtons(true);
+    for (const char* caption : powerBookTabs) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(caption).remove(QLatin1Char(' ')) + QStringLiteral("Page"));
+        m_powerBook->addTab(page, QString::fromLatin1(caption));
+    }
+    toolsLayout->addWidget(m_powerBook, 1);
+    layout->addWidget(toolsPanel);
+
+    m_mainSplitter = new QSplitter(Qt::Horizontal);
+    m_mainSplitter->setObjectName(QStringLiteral("MainSplitter"));
+    m_splitScreen = new QSplitter(Qt::Vertical);
+    m_splitScreen->setObjectName(QStringLiteral("SplitScreen"));
+    for (QSplitter* splitter : {m_mainSplitter, m_splitScreen}) {
+        splitter->setHandleWidth(splitterBarWidth);
+        splitter->setChildrenCollapsible(true);
+        splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: yellow; }"));
+    }
+
+    auto* pageArea = new QWidget;
+    pageArea->setObjectName(QStringLiteral("PageArea"));
+    auto* pageLayout = new QVBoxLayout(pageArea);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(0);
+    m_webPageTabs = new PageTabBar;
+    m_webPageTabs->setObjectName(QStringLiteral("WebPageTabs"));
+    m_webPageTabs->setExpanding(false);
+    m_webPageTabs->setDocumentMode(true);
+    m_webPage = new TLEdit;
+    m_webPage->setObjectName(QStringLiteral("WebPage"));
+    pageLayout->addWidget(m_webPageTabs);
+    pageLayout->addWidget(m_webPage, 1);
+
+    m_splitScreen->addWidget(pageArea);
+    m_splitScreen->addWidget(placeholder(QStringLiteral("HTMLSplit")));
+    m_splitScreen->setStretchFactor(0, 1);
+    m_splitScreen->setStretchFactor(1, 1);
+
+    m_spareEditor = new TLEdit;
+    m_spareEditor->setObjectName(QStringLiteral("SpareEditor"));
+
+    m_mainSplitter->addWidget(placeholder(QStringLiteral("Outline1")));
+    m_mainSplitter->addWidget(m_splitScreen);
+    m_mainSplitter->addWidget(m_spareEditor);
+    m_mainSplitter->setStretchFactor(1, 1);
+
+    m_mainArea = new QStackedWidget;
+    m_mainArea->setObjectName(QStringLiteral("MainArea"));
+    m_mainArea->addWidget(m_mainSplitter);
+    m_mainArea->addWidget(placeholder(QStringLiteral("HTMLFull")));
+    layout->addWidget(m_mainArea, 1);
+
+    setCentralWidget(central);
+    connect(m_webPageTabs, &PageTabBar::countChanged, this, &TForm1::pageCountChanged);
+}
+
+void TForm1::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(true);
+    const int widths[3] = {75, 75, 450};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel;
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setTextFormat(Qt::PlainText);
+        if (i < 2)
+            panel->setFixedWidth(widths[i]);
+        else
+            panel->setMinimumWidth(widths[i]);
+        bar->addWidget(panel, i == 2 ? 1 : 0);
+        m_statusPanels[i] = panel;
+    }
+}
+
+QLabel* TForm1::statusPanel(int index) const
+{
+    return index >= 0 && index < 3 ? m_statusPanels[index] : nullptr;
+}
+
+void TForm1::connectMenus()
+{
+    const MenuId topMenus[] = {MenuId::File, MenuId::Edit, MenuId::Search, MenuId::Page,
+                               MenuId::Insert, MenuId::HtmlCodes, MenuId::Options, MenuId::Help};
+    for (MenuId id : topMenus) {
+        connect(m_menus->topMenu(id), &QMenu::aboutToShow, this, [this, id] {
+            applyMenuRule(id);
+            // Working on the menus needs the source in view.
+            setFullScreenView(false);
+        });
+    }
+    for (QMenu* menu : {m_menus->projectsMenu(), m_menus->historyMenu()})
+        connect(menu, &QMenu::aboutToShow, this, [this] { setFullScreenView(false); });
+    connect(m_menus->editorPopupEdit(), &QMenu::aboutToShow, this, [this] { applyMenuRule(MenuId::EditorPopupEdit); });
+    connect(m_menus->previewPopup(), &QMenu::aboutToShow, this, [this] { applyMenuRule(MenuId::PreviewPopup); });
+
+    for (TLEdit* editor : {m_webPage, m_spareEditor}) {
+        editor->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(editor, &QWidget::customContextMenuRequested, this, [this, editor](const QPoint& position) {
+            editor->setFocus();
+            m_menus->editorPopup()->popup(editor->mapToGlobal(position));
+        });
+    }
+}
+
+void TForm1::applyMenuRule(MenuId menu)
+{
+    MenuState state = menuState();
+    if (menu == MenuId::EditorPopupEdit) {
+        // The pop-up belongs to whichever editor it was opened on, which has the focus then.
+        TLEdit* editor = focusedEditor();
+        state.editorHasSelection = editor && editor->hasSelectedText();
+    }
+    for (const CommandState& item : menuRules(menu, state)) {
+        m_commands.setEnabled(item.command, item.enabled);
+        m_commands.setVisible(item.command, item.visible);
+        if (!item.text.isEmpty())
+            m_commands.setText(item.command, item.text);
+    }
+}
+
+void TForm1::updateCommandStates()
+{
+    // The preview pop-up comes first: the Search menu's own rule has the last word on the
+    // Search Source item they share.
+    const MenuId order[] = {MenuId::PreviewPopup, MenuId::File, MenuId::Edit, MenuId::Search, MenuId::Page,
+                            MenuId::Insert, MenuId::HtmlCodes, MenuId::Options, MenuId::EditorPopupEdit};
+    for (MenuId menu : order)
+        applyMenuRule(menu);
+}
+
+MenuState TForm1::menuState() const
+{
+    MenuState state;
+    state.pageOpen = isPageOpen();
+    const QWidget* focus = QApplication::focusWidget();
+    if (contains(m_spareEditor, focus))
+        state.focus = FocusTarget::SpareEditor;
+    else if (contains(m_webPage, focus))
+        state.focus = FocusTarget::PageEditor;
+    else if (contains(splitPreview(), focus))
+        state.focus = FocusTarget::SplitPreview;
+    if (TLEdit* editor = focusedEditor())
+        state.editorHasSelection = editor->hasSelectedText();
+    state.previewHasSelection = m_previewQueries.hasSelection && m_previewQueries.hasSelection();
+    state.previewHasDocument = m_previewQueries.hasDocument && m_previewQueries.hasDocument();
+    state.clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
+    state.browser1Path = m_settings->record.defaults.browser1;
+    state.browser2Path = m_settings->record.defaults.browser2;
+    return state;
+}
+
+TLEdit* TForm1::focusedEditor() const
+{
+    return contains(m_spareEditor, QApplication::focusWidget()) ? m_spareEditor : m_webPage;
+}
+
+bool TForm1::isPageOpen() const
+{
+    return m_webPageTabs->count() > 0;
+}
+
+void TForm1::pageCountChanged()
+{
+    const bool open = isPageOpen();
+    m_webPage->setEnabled(open);
+    m_powerBook->setVisible(open);
+    m_powerBook->setEnabled(open);
+    m_buttonPanel->setPageOpen(open);
+    updateCommandStates();
+}
+
+void TForm1::replaceInSplitter(QSplitter* splitter, int index, QWidget* widget)
+{
+    const QList<int> sizes = splitter->sizes();
+    QWidget* old = splitter->replaceWidget(index, widget);
+    if (old)
+        old->deleteLater();
+    splitter->setSizes(sizes);
+}
+
+void TForm1::setOutlineWidget(QWidget* outline)
+{
+    replaceInSplitter(m_mainSplitter, 0, outline);
+}
+
+void TForm1::setSplitPreview(QWidget* preview)
+{
+    replaceInSplitter(m_splitScreen, 1, preview);
+}
+
+void TForm1::setFullPreview(QWidget* preview)
+{
+    QWidget* old = m_mainArea->widget(1);
+    m_mainArea->insertWidget(1, preview);
+    m_mainArea->removeWidget(old);
+    old->deleteLater();
+}
+
+QWidget* TForm1::outlineWidget() const
+{
+    return m_mainSplitter->widget(0);
+}
+
+QWidget* TForm1::splitPreview() const
+{
+    return m_splitScreen->widget(1);
+}
+
+QWidget* TForm1::fullPreview() const
+{
+    return m_mainArea->widget(1);
+}
+
+void TForm1::setFullScreenView(bool on)
+{
+    m_mainArea->setCurrentIndex(on ? 1 : 0);
+}
+
+bool TForm1::isFullScreenView() const
+{
+    return m_mainArea->currentIndex() == 1;
+}
+
+void TForm1::wireOwnCommands()
+{
+    m_commands.setHandler(Command::FileExit, [this] { close(); });
+    m_commands.setHandler(Command::HelpAbout, [this] {
+        TAboutBox about(this);
+        about.exec();
+    });
+    m_commands.setHandler(Command::HelpShowHints, [this] {
+        setShowHints(!m_showHints);
+        m_settings->record.defaults.showHints = m_showHints;
+    });
+    m_commands.setHandler(Command::HelpContents, [this] { openHelpContents(); });
+    m_commands.setHandler(Command::HelpShowTips, [this] { showTipOfTheDay(); });
+    m_commands.setHandler(Command::ToggleSplitStyle, [this] { toggleSplitStyle(); });
+}
+
+void TForm1::wireEditorCommands()
+{
+    // The editor control already provides these; they act on the focused editor.
+    auto onEditor = [this](void (TLEdit::*operation)()) {
+        return [this, operation] { (focusedEditor()->*operation)(); };
+    };
+    const std::pair<Command, void (TLEdit::*)()> direct[] = {
+        {Command::EditUndo, &TLEdit::Undo},
+        {Command::EditRedo, &TLEdit::Redo},
+        {Command::EditCut, &TLEdit::CutToClipboard},
+        {Command::EditCopy, &TLEdit::CopyToClipboard},
+        {Command::EditPaste, &TLEdit::PasteFromClipboard},
+        {Command::EditDelete, &TLEdit::ClearSelection},
+        {Command::EditDuplicate, &TLEdit::Duplicate},
+        {Command::EditSelectAll, &TLEdit::SelectAll},
+        {Command::SearchFind, &TLEdit::FindDialog},
+        {Command::SearchFindNext, &TLEdit::FindNext},
+        {Command::SearchReplace, &TLEdit::ReplaceDialog},
+        {Command::SearchGoToLine, &TLEdit::GoToLineDialog},
+        {Command::PopupCut, &TLEdit::CutToClipboard},
+        {Command::PopupCopy, &TLEdit::CopyToClipboard},
+        {Command::PopupPaste, &TLEdit::PasteFromClipboard},
+        {Command::PopupDelete, &TLEdit::ClearSelection},
+        {Command::PopupDuplicate, &TLEdit::Duplicate},
+        {Command::PopupSelectAll, &TLEdit::SelectAll},
+        {Command::PopupFind, &TLEdit::FindDialog},
+        {Command::PopupReplace, &TLEdit::ReplaceDialog},
+        {Command::PopupGoToLine, &TLEdit::GoToLineDialog},
+    };
+    for (const auto& [command, operation] : direct)
+        m_commands.setHandler(command, onEditor(operation));
+    for (int n = 0; n < 16; ++n) {
+        m_commands.setHandler(offsetCommand(Command::SetBookmark0, n), [this, n] { focusedEditor()->SetBookmark(n); });
+        m_commands.setHandler(offsetCommand(Command::GotoBookmark0, n), [this, n] { focusedEditor()->GotoBookmark(n); });
+    }
+
+    // The menu chords must reach the menus even where the editor binds the same keys itself.
+    QList<QKeySequence> chords;
+    for (QAction* action : actions())
+        if (!action->shortcut().isEmpty())
+            chords << action->shortcut();
+    for (TLEdit* editor : {m_webPage, m_spareEditor})
+        editor->releaseKeys(chords);
+
+    connect(m_webPage, &TLEdit::OnChangeMode, this, [this](bool insert) {
+        m_statusPanels[1]->setText(insert ? strings::insertMode : strings::overwriteMode);
+    });
+}
+
+void TForm1::installLifecycleSteps()
+{
+    m_lifecycle.setHandler(LifecycleStep::CreateHistoryItems, [this] {
+        // The ten hidden History items exist from the start; the preview shows them (Part of
+        // the preview's own handling) once it has a history.
+        QMenu* history = m_menus->historyMenu();
+        history->menuAction()->setVisible(false);
+        return StepResult::success();
+    });
+    m_lifecycle.setHandler(LifecycleStep::TakeProgramDirectory, [this] {
+        if (!m_environment.programDirectory.populate())
+            return StepResult::failure(m_environment.programDirectory.errorString());
+        return StepResult::success();
+    });
+    m_lifecycle.setHandler(LifecycleStep::ReadSettings, [this] {
+        QSettings store;
+        ReadIni(m_settings->record, store);
+        applyReadSettings();
+        return StepResult::success();
+    });
+
+    m_lifecycle.setHandler(LifecycleStep::ApplyDefaultWidth, [this] {
+        if (m_settings->record.window.width <= 0)
+            resize(designClientWidth, height());
+        return StepResult::success();
+    });
+    m_lifecycle.setHandler(LifecycleStep::ShowInsertMode, [this] {
+        m_statusPanels[1]->setText(strings::insertMode);
+        return StepResult::success();
+    });
+    m_lifecycle.setHandler(LifecycleStep::CopyEditorSettings, [this] {
+        m_webPage->setModifiedTrackingLevel(5);
+        m_webPage->setModified(false);
+        return StepResult::success();
+    });
+    m_lifecycle.setHandler(LifecycleStep::LoadInternalClipboard, [this] { return loadInternalClipboard(); });
+
+    m_lifecycle.setHandler(LifecycleStep::SaveInternalClipboard, [this] { return saveInternalClipboard(); });
+    m_lifecycle.setHandler(LifecycleStep::WriteSettings, [this] {
+        captureSettings();
+        QSettings store;
+        SaveIni(m_settings->record, store);
+        store.sync();
+        if (store.status() != QSettings::NoError)
+            return StepResult::failure(QStringLiteral("The settings could not be written to %1.").arg(store.fileName()));
+        m_settingsWritten = true;
+        return StepResult::success();
+    });
+}
+
+void TForm1::applyReadSettings()
+{
+    const auto& record = m_settings->record;
+    // Splitter position and direction.
+    applySplitDirection(record.window.splitDirection);
+    // Custom tabs: hide those not shown, set the captions given. Removing from the end keeps the
+    // indexes of the remaining tabs valid.
+    const bool shown[4] = {record.defaults.showCustom[0], record.defaults.showCustom[1],
+                           record.defaults.showCustom[2], record.defaults.showCustom[3]};
+    for (int i = 3; i >= 0; --i) {
+        const int tab = firstCustomTab + i;
+        if (!record.defaults.customCaption[i].isEmpty())
+            m_powerBook->setTabText(tab, record.defaults.customCaption[i]);
+        m_powerBook->setTabVisible(tab, shown[i]);
+    }
+    // Window placement.
+    if (record.window.width > 0) {
+        if (record.window.maximized) {
+            setWindowState(windowState() | Qt::WindowMaximized);
+        } else {
+            setGeometry(record.window.left, record.window.top, record.window.width, record.window.height);
+        }
+    }
+    // Hints: the window is designed with them on.
+    if (!record.defaults.showHints)
+        m_commands.run(Command::HelpShowHints);
+    // Browser captions and the rest of the menu state follow from the record.
+    updateCommandStates();
+}
+
+void TForm1::captureSettings()
+{
+    auto& record = m_settings->record;
+    const QRect placement = normalGeometry().isValid() ? normalGeometry() : geometry();
+    record.window.top = placement.top();
+    record.window.left = placement.left();
+    record.window.width = placement.width();
+    record.window.height = placement.height();
+    record.window.maximized = isMaximized();
+    const QList<int> sizes = m_splitScreen->sizes();
+    if (!sizes.isEmpty())
+        record.window.splitPosition = sizes.first();
+    record.defaults.showHints = m_showHints;
+    record.defaults.showProjectPanel = m_commands.isChecked(Command::ProjectDisplay);
+    for (int i = 0; i < 4; ++i)
+        record.defaults.customCaption[i] = m_powerBook->tabText(firstCustomTab + i);
+}
+
+void TForm1::applySplitDirection(int direction)
+{
+    m_splitScreen->setOrientation(direction == 1 ? Qt::Horizontal : Qt::Vertical);
+    const int total = m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width();
+    const int position = m_settings->record.window.splitPosition;
+    if (position > 0)
+        m_splitScreen->setSizes({position, qMax(1, total - position)});
+}
+
+void TForm1::toggleSplitStyle()
+{
+    const bool flipped = m_splitScreen->orientation() == Qt::Vertical;
+    m_splitScreen->setOrientation(flipped ? Qt::Horizontal : Qt::Vertical);
+    const int total = flipped ? m_splitScreen->width() : m_splitScreen->height();
+    m_splitScreen->setSizes({total / 2, total - total / 2});
+    m_settings->record.window.splitDirection = flipped ? 1 : 0;
+}
+
+void TForm1::setShowHints(bool on)
+{
+    m_showHints = on;
+    m_commands.setChecked(Command::HelpShowHints, on);
+}
+
+void TForm1::openHelpContents()
+{
+    const QString page = m_environment.programDirectory.filePath(strings::helpIndexFile);
+    if (!QFile::exists(page)) {
+        reportFailure(QStringLiteral("Help"), QStringLiteral("The help page %1 is missing. Re-install Tessera to restore it.").arg(page));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        reportFailure(QStringLiteral("Help"), QStringLiteral("No program is set up to show the help page %1.").arg(page));
+}
+
+TipBook TForm1::tipBook() const
+{
+    return TipBook::fromFile(m_environment.programDirectory.filePath(strings::tipsFile));
+}
+
+void TForm1::showTipOfTheDay()
+{
+    auto& helpers = m_settings->record.helpers;
+    TfTipOfTheDay dialog(tipBook(), this);
+    dialog.setIndex(helpers.tipNumber);
+    dialog.setShowAtStartup(helpers.showTipOfTheDay);
+    dialog.exec();
+    helpers.tipNumber = dialog.index() + 2;
+    helpers.showTipOfTheDay = dialog.showAtStartup();
+}
+
+void TForm1::showHelper(Helper helper)
+{
+    bool& flag = m_settings->record.helpers.flag(static_cast<int>(helper));
+    flag = ShowHelper(static_cast<int>(helper), helperCaption(helper), flag, tipBook(), this);
+}
+
+StepResult TForm1::loadInternalClipboard()
+{
+    const QString file = findFileIgnoringCase(m_environment.programDirectory.path(), strings::scratchFile);
+    if (file.isEmpty())
+        return StepResult::success();
+    if (!m_spareEditor->LoadFromFile(file))
+        return StepResult::failure(QStringLiteral("Cannot read %1.").arg(file));
+    return StepResult::success();
+}
+
+StepResult TForm1::saveInternalClipboard()
+{
+    if (m_spareEditor->text().isEmpty())
+        return StepResult::success();
+    const QString file = m_environment.programDirectory.filePath(strings::scratchFile);
+    if (!m_spareEditor->SaveToFile(file))
+        return StepResult::failure(QStringLiteral("Cannot write %1.").arg(file));
+    return StepResult::success();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Qt shows the window again after it was minimised; the steps below must not run again:
+    // they would clear the page's modified flag and reload the internal clipboard over its edits.
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    const int total = m_mainSplitter->width() > 0 ? m_mainSplitter->width() : width();
+    m_mainSplitter->setSizes({total / 5, total - total / 5, 0});
+    if (m_settings->record.window.splitPosition <= 0) {
+        const int height = m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width();
+        m_splitScreen->setSizes({height / 2, height - height / 2});
+    }
+    const QStringList failures = m_lifecycle.run(LifecyclePhase::FirstShow);
+    if (!failures.isEmpty())
+        reportFailure(QStringLiteral("Starting Tessera"), failures.join(QLatin1Char('\n')));
+    updateCommandStates();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    if (m_closeAllPages)
+        m_closeAllPages();
+    if (isPageOpen()) {
+        event->ignore(); // a page the user chose to keep keeps the program running
+        return;
+    }
+    m_closing = true;
+    const QStringList failures = m_lifecycle.run(LifecyclePhase::Close);
+    if (!failures.isEmpty())
+        reportFailure(QStringLiteral("Closing Tessera"), failures.join(QLatin1Char('\n')));
+    event->accept();
+}
+
+bool TForm1::requestExit()
+{
+    // A modal dialog would keep its own event loop running under the closed window.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (modal == this)
+            break;
+        modal->close();
+        if (QApplication::activeModalWidget() == modal)
+            break;
+    }
+    return close();
+}
+
+bool TForm1::commitData()
+{
+    return m_closing || close();
+}
+
+bool TForm1::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::StatusTip: {
+        // The application's hint goes to the third panel; without one it shows the file name.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        m_statusPanels[2]->setText(tip.isEmpty() ? m_fileNameText : tip);
+        return true;
+    }
+    case QEvent::WindowActivate:
+        if (!m_activatedOnce) {
+            m_activatedOnce = true;
+            const bool result = QMainWindow::event(event);
+            if (m_settings->record.helpers.showTipOfTheDay && !isPageOpen())
+                QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection);
+            return result;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !m_showHints) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::reportFailure(const QString& title, const QString& text)
+{
+    if (m_environment.reportFailure) {
+        m_environment.reportFailure(title, text);
+        return;
+    }
+    QMessageBox::warning(isVisible() ? this : nullptr, title, text);
+}
