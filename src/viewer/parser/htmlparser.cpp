@@ -1,0 +1,1278 @@
+#include "viewer/parser/htmlparser.h"
+
+#include "viewer/model/attribute.h"
+#include "viewer/model/fixedsections.h"
+#include "viewer/model/form.h"
+#include "viewer/model/image.h"
+#include "viewer/model/mapitem.h"
+#include "viewer/model/section.h"
+#include "viewer/model/sectionlist.h"
+#include "viewer/model/table.h"
+#include "viewer/model/textutil.h"
+#include "viewer/model/viewererror.h"
+#include "viewer/parser/reader.h"
+#include "viewer/parser/symbols.h"
+
+#include <bitset>
+#include <memory>
+
+namespace tessera::viewer {
+
+namespace {
+
+constexpr int kEof = Reader::kEof;
+constexpr std::size_t kMaxFonts = 25;
+
+enum class TokenKind : std::uint8_t { Eof, Text, Char, Start, End };
+
+struct Token {
+    TokenKind kind = TokenKind::Eof;
+    Tag tag = Tag::Unknown;
+    int headingLevel = 0;
+    std::string text;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+
+    bool isStart(Tag t) const { return kind == TokenKind::Start && tag == t; }
+    bool isEnd(Tag t) const { return kind == TokenKind::End && tag == t; }
+};
+
+// A set of tokens that end a context.
+struct EndSet {
+    std::uint64_t starts = 0;
+    std::uint64_t ends = 0;
+
+    EndSet& start(Tag t) { starts |= std::uint64_t(1) << unsigned(t); return *this; }
+    EndSet& end(Tag t) { ends |= std::uint64_t(1) << unsigned(t); return *this; }
+    bool contains(const Token& token) const
+    {
+        if (token.kind == TokenKind::Start)
+            return (starts >> unsigned(token.tag)) & 1;
+        if (token.kind == TokenKind::End)
+            return (ends >> unsigned(token.tag)) & 1;
+        return false;
+    }
+};
+
+bool isListTag(Tag tag)
+{
+    return tag == Tag::Ol || tag == Tag::Ul || tag == Tag::Dir || tag == Tag::Menu || tag == Tag::Dl
+        || tag == Tag::BlockQuote;
+}
+
+bool isListEnd(const Token& token) { return token.kind == TokenKind::End && isListTag(token.tag); }
+
+bool isAllWhite(const std::string& text)
+{
+    for (char c : text) {
+        if (c != ' ' && c != '\r')
+            return false;
+    }
+    return true;
+}
+
+Justify alignOf(const TAttributeList& attributes, Justify fallback)
+{
+    const TAttribute* align = attributes.find(AttrSymbol::Align);
+    if (!align)
+        return fallback;
+    std::string value = text::toUpper(align->name);
+    if (value == "LEFT")
+        return Justify::Left;
+    if (value == "CENTER")
+        return Justify::Center;
+    if (value == "RIGHT")
+        return Justify::Right;
+    return fallback;
+}
+
+class Parser {
+public:
+    Parser(TSectionList& document, TNameList& names, std::string_view text)
+        : m_doc(document), m_names(names), m_reader(text), m_cell(&document)
+    {
+    }
+
+    ParseResult run();
+
+private:
+    // Tokenizer.
+    void next();
+    void readText();
+    void readEntity();
+    void readTag();
+    void readAttributeValue(TAttribute& attribute);
+
+    // Document building.
+    TMyFont currentFont() const;
+    bool pushFont(const TMyFont& font);
+    void popFont();
+    void fontChanged();
+    TSection& ensureSection();
+    void openSection();
+    void closeSection();
+    ThtmlForm& currentForm();
+    SourceRange tokenRange() const { return SourceRange{m_token.begin, m_token.end}; }
+
+    // Contexts.
+    void body(const EndSet& end);
+    bool common();
+    bool applyTag();
+    void lineBreak();
+    void addSelect();
+    void paragraph();
+    void heading();
+    void link();
+    void list(Tag kind, const EndSet& outerEnd);
+    void table();
+    void preformatted();
+    void select(TSelectFormControlObj& control);
+    void textArea();
+    void map();
+    void fontRoutine(bool baseFont);
+    void sizeStep(bool bigger);
+    void addRule();
+
+    TSectionList& m_doc;
+    TNameList& m_names;
+    Reader m_reader;
+    Token m_token;
+    TAttributeList m_attributes;
+
+    std::vector<TMyFont> m_fonts;
+    std::vector<int> m_headings; // levels of the open headings whose font was pushed
+    int m_baseFontSize = 3;
+    bool m_bold = false;
+    bool m_italic = false;
+    bool m_underline = false;
+    VerticalOffset m_offset = VerticalOffset::Normal;
+    Justify m_justify = Justify::Left;
+    std::string m_url;
+    bool m_inLink = false;
+    bool m_inPre = false;
+    int m_listLevel = 0;
+    int m_depth = 0;
+
+    std::unique_ptr<TSection> m_section;
+    TCell* m_cell;
+    ThtmlForm* m_form = nullptr;
+    ParseResult m_result;
+};
+
+// ---------------------------------------------------------------- tokenizer
+
+void Parser::next()
+{
+    m_token.text.clear();
+    m_token.tag = Tag::Unknown;
+    m_token.headingLevel = 0;
+    m_token.begin = m_reader.offset();
+    int c = m_reader.ch();
+    if (c == kEof) {
+        m_token.kind = TokenKind::Eof;
+    } else if (c == '<') {
+        readTag();
+    } else if (c == '&') {
+        readEntity();
+    } else if (c == '>') {
+        m_token.kind = TokenKind::Char;
+        m_token.text.push_back('>');
+        m_reader.next();
+    } else {
+        readText();
+    }
+    m_token.end = m_reader.offset();
+}
+
+void Parser::readText()
+{
+    m_token.kind = TokenKind::Text;
+    std::string& text = m_token.text;
+    for (int c = m_reader.ch(); c != kEof && c != '&' && c != '<' && c != '>'; c = m_reader.ch()) {
+        if (!m_inPre && (c == ' ' || c == '\r')) {
+            text.push_back(' ');
+            m_reader.next();
+            m_reader.skipWhite();
+        } else {
+            text.push_back(static_cast<char>(c));
+            m_reader.next();
+        }
+    }
+}
+
+void Parser::readEntity()
+{
+    m_token.kind = TokenKind::Text;
+    std::string& text = m_token.text;
+    m_reader.next(); // the "&"
+    if (m_reader.ch() == '#') {
+        m_reader.next();
+        std::string digits;
+        while (digits.size() < 4 && m_reader.ch() >= '0' && m_reader.ch() <= '9') {
+            digits.push_back(static_cast<char>(m_reader.ch()));
+            m_reader.next();
+        }
+        bool semicolon = false;
+        if (digits.size() < 4 && m_reader.ch() == ';') {
+            semicolon = true;
+            m_reader.next();
+        }
+        int code = digits.empty() ? -1 : std::stoi(digits);
+        if (!digits.empty() && digits.size() < 4 && (code == 9 || code == 10 || (code >= 32 && code <= 255))) {
+            appendUtf8(text, windows1252ToUnicode(static_cast<unsigned char>(code)));
+            return;
+        }
+        text = "&#" + digits + (semicolon ? ";" : "");
+        return;
+    }
+    std::string name;
+    auto isLetter = [](int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    while (name.size() < 7 && isLetter(m_reader.ch())) {
+        name.push_back(static_cast<char>(m_reader.ch()));
+        m_reader.next();
+    }
+    if (name.size() == 7) {
+        text = "&" + name; // too long to be a name: shown as written
+        return;
+    }
+    bool semicolon = false;
+    if (!name.empty() && m_reader.ch() == ';') {
+        semicolon = true;
+        m_reader.next();
+    }
+    if (char32_t c = name.empty() ? 0 : lookupEntity(name)) {
+        appendUtf8(text, c);
+        return;
+    }
+    text = "&" + name + (semicolon ? ";" : "");
+}
+
+void Parser::readTag()
+{
+    m_reader.next(); // the "<"
+    m_reader.skipWhite();
+    bool endTag = false;
+    if (m_reader.ch() == '/') {
+        endTag = true;
+        m_reader.next();
+    }
+    std::string name;
+    while (m_reader.upper() >= 'A' && m_reader.upper() <= 'Z') {
+        if (name.size() < 16) // no tag name is longer; longer names are unknown anyway
+            name.push_back(static_cast<char>(m_reader.upper()));
+        else
+            name = "?";
+        m_reader.next();
+    }
+    Tag tag = lookupTag(name);
+    if (endTag && !tagHasEndForm(tag))
+        tag = Tag::Unknown;
+    m_token.kind = endTag ? TokenKind::End : TokenKind::Start;
+    m_token.tag = tag;
+    m_reader.skipWhite();
+    if (tag == Tag::H && m_reader.ch() >= '1' && m_reader.ch() <= '6') {
+        m_token.headingLevel = m_reader.ch() - '0';
+        m_reader.next();
+    }
+    bool keep = !endTag && tagKeepsAttributes(tag);
+    if (keep)
+        m_attributes.clear();
+    std::bitset<64> seen;
+    for (;;) {
+        m_reader.skipWhite();
+        std::string attributeName;
+        std::size_t attributeOffset = m_reader.offset();
+        while (m_reader.upper() >= 'A' && m_reader.upper() <= 'Z') {
+            if (attributeName.size() < 16)
+                attributeName.push_back(static_cast<char>(m_reader.upper()));
+            else
+                attributeName = "?";
+            m_reader.next();
+        }
+        if (attributeName.empty())
+            break;
+        TAttribute attribute;
+        attribute.which = lookupAttribute(attributeName);
+        attribute.value = attribute.which == AttrSymbol::Border ? 1 : 0;
+        attribute.sourceOffset = attributeOffset;
+        m_reader.skipWhite();
+        if (m_reader.ch() == '=') {
+            m_reader.next();
+            m_reader.skipWhite();
+            readAttributeValue(attribute);
+        }
+        // A repeated attribute keeps its first value, as the first is the one looked up.
+        unsigned symbol = unsigned(attribute.which);
+        if (keep && attribute.which != AttrSymbol::Unknown && !seen[symbol]) {
+            seen[symbol] = true;
+            m_attributes.add(std::move(attribute));
+        }
+    }
+    while (m_reader.ch() != '>' && m_reader.ch() != kEof)
+        m_reader.next();
+    if (m_reader.ch() == '>')
+        m_reader.next();
+}
+
+void Parser::readAttributeValue(TAttribute& attribute)
+{
+    std::string& value = attribute.name;
+    int c = m_reader.ch();
+    if (c == '"' || c == '\'') {
+        int quote = c;
+        m_reader.next();
+        while (m_reader.ch() != quote && m_reader.ch() != kEof) {
+            if (m_reader.ch() != '\r')
+                value.push_back(static_cast<char>(m_reader.ch()));
+            m_reader.next();
+        }
+        if (m_reader.ch() == quote)
+            m_reader.next();
+        value = std::string(text::trim(value));
+        std::string_view number(value);
+        if (number.find('%') != std::string_view::npos && number.find('%') == number.size() - 1)
+            number.remove_suffix(1);
+        text::parseDecimal(number, attribute.value);
+        return;
+    }
+    if (c == '+' || c == '-' || (c >= '0' && c <= '9')) {
+        value.push_back(static_cast<char>(c));
+        m_reader.next();
+        for (int u = m_reader.upper(); (u >= '0' && u <= '9') || (u >= 'A' && u <= 'F'); u = m_reader.upper()) {
+            value.push_back(static_cast<char>(u));
+            m_reader.next();
+        }
+        m_reader.skipWhite();
+        text::parseDecimal(value, attribute.value);
+        if (m_reader.ch() == '%') {
+            value.push_back('%');
+            m_reader.next();
+        }
+        return;
+    }
+    while (m_reader.ch() != kEof && m_reader.ch() != ' ' && m_reader.ch() != '\r' && m_reader.ch() != '>') {
+        value.push_back(static_cast<char>(m_reader.ch()));
+        m_reader.next();
+    }
+}
+
+// ---------------------------------------------------------------- building
+
+TMyFont Parser::currentFont() const
+{
+    TMyFont font = m_fonts.back();
+    font.bold = font.bold || m_bold;
+    font.italic = font.italic || m_italic;
+    font.underline = font.underline || m_underline;
+    return font;
+}
+
+bool Parser::pushFont(const TMyFont& font)
+{
+    if (m_fonts.size() >= kMaxFonts)
+        return false;
+    m_fonts.push_back(font);
+    return true;
+}
+
+void Parser::popFont()
+{
+    if (m_fonts.size() > 1)
+        m_fonts.pop_back();
+}
+
+void Parser::fontChanged()
+{
+    if (m_section)
+        m_section->ChangeFont(currentFont(), m_offset);
+}
+
+void Parser::openSection()
+{
+    closeSection();
+    m_section = std::make_unique<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFont(), m_offset);
+    m_section->setSourceBegin(m_token.begin);
+}
+
+TSection& Parser::ensureSection()
+{
+    if (!m_section)
+        openSection();
+    return *m_section;
+}
+
+void Parser::closeSection()
+{
+    if (!m_section)
+        return;
+    m_section->setSourceEnd(std::max(m_token.begin, m_section->source().begin));
+    m_cell->Add(std::move(m_section));
+    m_section.reset();
+}
+
+ThtmlForm& Parser::currentForm()
+{
+    // Controls outside any FORM gather in a form of their own.
+    if (!m_form)
+        m_form = &m_doc.addForm(TAttributeList());
+    return *m_form;
+}
+
+void Parser::addRule()
+{
+    closeSection();
+    auto rule = std::make_unique<THorzLine>(&m_doc, m_attributes);
+    rule->setSourceBegin(m_token.begin);
+    rule->setSourceEnd(m_token.end);
+    m_cell->Add(std::move(rule));
+}
+
+// ---------------------------------------------------------------- contexts
+
+ParseResult Parser::run()
+{
+    TMyFont base = m_doc.baseFont();
+    m_fonts.push_back(base);
+    m_reader.next();
+    m_token.begin = 0;
+    openSection();
+    next();
+    // Text after </BODY> is still part of the page.
+    while (m_token.kind != TokenKind::Eof)
+        body(EndSet{});
+    m_token.begin = m_reader.size();
+    closeSection();
+    return std::move(m_result);
+}
+
+void Parser::body(const EndSet& end)
+{
+    while (m_token.kind != TokenKind::Eof) {
+        const Token& t = m_token;
+        if (end.contains(t))
+            return;
+        if (t.isEnd(Tag::Body)) {
+            next();
+            return;
+        }
+        if (t.kind == TokenKind::Start) {
+            switch (t.tag) {
+            case Tag::Title:
+                next();
+                while (m_token.kind == TokenKind::Text) {
+                    m_result.title += m_token.text;
+                    next();
+                }
+                continue;
+            case Tag::Body:
+                if (m_cell->empty()) {
+                    m_section.reset();
+                    if (const TAttribute* a = m_attributes.find(AttrSymbol::Text)) {
+                        if (auto color = parseHtmlColor(a->name)) {
+                            m_fonts.front().color = *color;
+                            m_doc.setFontColor(*color);
+                        }
+                    }
+                    if (const TAttribute* a = m_attributes.find(AttrSymbol::Link)) {
+                        if (auto color = parseHtmlColor(a->name))
+                            m_doc.setLinkColor(*color);
+                    }
+                    if (const TAttribute* a = m_attributes.find(AttrSymbol::BgColor)) {
+                        if (auto color = parseHtmlColor(a->name))
+                            m_doc.setBackground(*color);
+                    }
+                    if (const TAttribute* a = m_attributes.find(AttrSymbol::Background))
+                        m_doc.setBackgroundImageName(a->name);
+                    openSection();
+                }
+                next();
+                continue;
+            case Tag::Hr:
+                addRule();
+                next();
+                continue;
+            case Tag::Base:
+                if (const TAttribute* a = m_attributes.find(AttrSymbol::Href))
+                    m_result.base = a->name;
+                next();
+                continue;
+            case Tag::Ol: case Tag::Ul: case Tag::Dir: case Tag::Menu: case Tag::Dl: case Tag::BlockQuote:
+                if (m_depth >= kMaxNesting) {
+                    next();
+                    continue;
+                }
+                if (t.tag == Tag::BlockQuote)
+                    closeSection();
+                list(t.tag, end);
+                if (isListEnd(m_token))
+                    next();
+                continue;
+            default:
+                break;
+            }
+        }
+        if (!common())
+            next();
+    }
+}
+
+bool Parser::common()
+{
+    const Token& t = m_token;
+    if (t.kind == TokenKind::Text) {
+        ensureSection().AddText(t.text, tokenRange());
+        next();
+        return true;
+    }
+    if (t.kind == TokenKind::Start) {
+        switch (t.tag) {
+        case Tag::P:
+            paragraph();
+            return true;
+        case Tag::Pre:
+            preformatted();
+            return true;
+        case Tag::Table:
+            if (m_depth >= kMaxNesting)
+                next(); // too deep: the table's cells join the enclosing one
+            else
+                table();
+            return true;
+        case Tag::Select:
+            addSelect();
+            next();
+            return true;
+        case Tag::TextArea:
+            textArea();
+            next();
+            return true;
+        case Tag::Map:
+            map();
+            next();
+            return true;
+        default:
+            break;
+        }
+    } else if (t.isEnd(Tag::P)) {
+        paragraph();
+        return true;
+    }
+    if (!applyTag())
+        return false;
+    next();
+    return true;
+}
+
+bool Parser::applyTag()
+{
+    const Token& t = m_token;
+    if (t.kind != TokenKind::Start && t.kind != TokenKind::End)
+        return false;
+    bool start = t.kind == TokenKind::Start;
+    switch (t.tag) {
+    case Tag::B: case Tag::Strong:
+        m_bold = start;
+        break;
+    case Tag::I: case Tag::Em: case Tag::Cite: case Tag::Var:
+        m_italic = start;
+        break;
+    case Tag::U:
+        m_underline = start;
+        break;
+    case Tag::Sub:
+        m_offset = start ? VerticalOffset::Subscript : VerticalOffset::Normal;
+        break;
+    case Tag::Sup:
+        m_offset = start ? VerticalOffset::Superscript : VerticalOffset::Normal;
+        break;
+    case Tag::Br:
+        if (!start)
+            return false;
+        lineBreak();
+        return true;
+    case Tag::H:
+        heading();
+        return true;
+    case Tag::Tt: case Tag::Code: case Tag::Kbd: case Tag::Samp:
+        if (start) {
+            TMyFont font = m_fonts.back();
+            font.name = m_doc.preFontName();
+            font.fixed = true;
+            pushFont(font);
+        } else {
+            popFont();
+        }
+        break;
+    case Tag::Font: case Tag::Big: case Tag::Small:
+        if (!start)
+            popFont();
+        else if (t.tag == Tag::Font)
+            fontRoutine(false);
+        else
+            sizeStep(t.tag == Tag::Big);
+        break;
+    case Tag::BaseFont:
+        fontRoutine(true);
+        break;
+    case Tag::Address:
+        closeSection();
+        if (start) {
+            TMyFont font = m_fonts.back();
+            font.italic = true;
+            pushFont(font);
+            openSection();
+        } else {
+            popFont();
+        }
+        return true;
+    case Tag::Img:
+        if (!start)
+            return false;
+        ensureSection().AddImage(m_attributes, tokenRange());
+        return true;
+    case Tag::Center:
+        closeSection();
+        m_justify = start ? Justify::Center : Justify::Left;
+        openSection();
+        return true;
+    case Tag::A:
+        link();
+        return true;
+    case Tag::Input: {
+        if (!start)
+            return false;
+        TSection& section = ensureSection();
+        ThtmlForm& form = currentForm();
+        std::shared_ptr<TFormControlObj> control = makeInputControl(&form, 0, m_attributes, tokenRange());
+        form.InsertControl(control);
+        section.AddFormControl(control);
+        return true;
+    }
+    case Tag::Form:
+        if (start)
+            m_form = &m_doc.addForm(m_attributes);
+        else
+            m_form = nullptr;
+        return true;
+    default:
+        return false;
+    }
+    fontChanged();
+    return true;
+}
+
+void Parser::lineBreak()
+{
+    Justify justify = m_section ? m_section->justify() : m_justify;
+    if (m_section)
+        m_section->prepareForBreak();
+    closeSection();
+    m_section = std::make_unique<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
+    m_section->setSourceBegin(m_token.end);
+    if (const TAttribute* clear = m_attributes.find(AttrSymbol::Clear)) {
+        std::string value = text::toLower(clear->name);
+        m_section->setClear(value == "left" ? ClearKind::Left : value == "right" ? ClearKind::Right : ClearKind::All);
+    }
+}
+
+void Parser::addSelect()
+{
+    TSection& section = ensureSection();
+    ThtmlForm& form = currentForm();
+    std::shared_ptr<TSelectFormControlObj> control = makeSelectControl(&form, 0, m_attributes, tokenRange());
+    form.InsertControl(control);
+    section.AddFormControl(control);
+    select(*control);
+}
+
+void Parser::paragraph()
+{
+    closeSection();
+    auto space = std::make_unique<TParagraphSpace>(&m_doc);
+    space->setSourceBegin(m_token.begin);
+    next();
+    // A run of P and /P tags (with only white space between them) makes one paragraph break.
+    while (m_token.isStart(Tag::P) || m_token.isEnd(Tag::P)
+           || (m_token.kind == TokenKind::Text && isAllWhite(m_token.text)))
+        next();
+    space->setSourceEnd(m_token.begin);
+    m_cell->Add(std::move(space));
+    m_justify = alignOf(m_attributes, m_justify);
+    m_section = std::make_unique<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFont(), m_offset);
+    m_section->setSourceBegin(m_token.begin);
+}
+
+void Parser::heading()
+{
+    if (m_token.kind == TokenKind::Start) {
+        if (m_fonts.size() >= kMaxFonts)
+            return;
+        closeSection();
+        int level = m_token.headingLevel;
+        TMyFont font = m_fonts.back();
+        font.setNormalSize(kHeadingSizes[static_cast<std::size_t>(level)], m_doc.fontSize());
+        font.bold = level != 0;
+        pushFont(font);
+        m_headings.push_back(level);
+        auto space = std::make_unique<THeadingSpace>(&m_doc, level);
+        space->setSourceBegin(m_token.begin);
+        space->setSourceEnd(m_token.end);
+        m_cell->Add(std::move(space));
+        Justify justify = alignOf(m_attributes, m_justify);
+        m_section = std::make_unique<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
+        m_section->setSourceBegin(m_token.end);
+        return;
+    }
+    if (!m_headings.empty()) {
+        closeSection();
+        auto space = std::make_unique<THeadingSpace>(&m_doc, m_headings.back());
+        space->setSourceBegin(m_token.begin);
+        space->setSourceEnd(m_token.end);
+        m_cell->Add(std::move(space));
+        m_headings.pop_back();
+        popFont();
+    }
+}
+
+void Parser::link()
+{
+    if (m_token.kind == TokenKind::Start) {
+        const TAttribute* href = m_attributes.find(AttrSymbol::Href);
+        if (href && !href->name.empty()) {
+            // An A inside an open link ends that link first, so its font does not stay behind.
+            if (m_inLink)
+                popFont();
+            TMyFont font = m_fonts.back();
+            font.underline = true;
+            font.color = m_doc.linkColor();
+            if (pushFont(font)) {
+                m_url = href->name;
+                m_inLink = true;
+                if (m_section)
+                    m_section->HRef(currentFont(), m_offset, m_url);
+            } else {
+                m_inLink = false;
+                m_url.clear();
+            }
+        }
+        const TAttribute* name = m_attributes.find(AttrSymbol::Name);
+        if (name && !name->name.empty())
+            m_names.add(text::toUpper(name->name), &ensureSection());
+        return;
+    }
+    if (m_inLink) {
+        m_inLink = false;
+        m_url.clear();
+        popFont();
+        if (m_section)
+            m_section->HRef(currentFont(), m_offset, std::string());
+    }
+}
+
+void Parser::list(Tag kind, const EndSet& outerEnd)
+{
+    ++m_depth;
+    int level = ++m_listLevel;
+    int number = 1;
+    if (kind == Tag::Ol) {
+        if (const TAttribute* start = m_attributes.find(AttrSymbol::Start); start && start->value >= 0)
+            number = start->value;
+    }
+    bool plain = kind == Tag::Ul && m_attributes.has(AttrSymbol::Plain);
+    next();
+    while (m_token.kind != TokenKind::Eof) {
+        const Token& t = m_token;
+        if (isListEnd(t)) {
+            closeSection();
+            break;
+        }
+        if (outerEnd.contains(t))
+            break;
+        if (t.kind == TokenKind::Start) {
+            if (t.tag == Tag::Li) {
+                closeSection();
+                if (kind == Tag::Ol)
+                    m_section = std::make_unique<TOListItem>(&m_doc, level, number < INT32_MAX ? number++ : number, m_url,
+                                                             currentFont(), m_offset);
+                else
+                    m_section = std::make_unique<TUListItem>(&m_doc, level, plain, m_url, currentFont(), m_offset);
+                m_section->setSourceBegin(t.begin);
+                next();
+                continue;
+            }
+            if (t.tag == Tag::Dt || t.tag == Tag::Dd) {
+                closeSection();
+                m_section = std::make_unique<TDListItem>(&m_doc, level, t.tag == Tag::Dd, m_url, currentFont(), m_offset);
+                m_section->setSourceBegin(t.begin);
+                next();
+                continue;
+            }
+            if (isListTag(t.tag)) {
+                if (m_depth >= kMaxNesting) {
+                    next();
+                    continue;
+                }
+                if (t.tag == Tag::BlockQuote)
+                    closeSection();
+                list(t.tag, outerEnd);
+                if (isListEnd(m_token))
+                    next();
+                continue;
+            }
+            if (t.tag == Tag::Hr) {
+                addRule();
+                next();
+                continue;
+            }
+        }
+        if (!common())
+            next();
+    }
+    m_listLevel = level - 1;
+    --m_depth;
+}
+
+void Parser::table()
+{
+    ++m_depth;
+    closeSection();
+    TCell* enclosing = m_cell;
+    Justify savedJustify = m_justify;
+    bool savedBold = m_bold, savedItalic = m_italic, savedUnderline = m_underline;
+    int savedLevel = m_listLevel;
+    auto tableSection = std::make_unique<ThtmlTable>(&m_doc, m_attributes, m_justify);
+    tableSection->setSourceBegin(m_token.begin);
+    ThtmlTable& tableRef = *tableSection;
+
+    EndSet cellEnd;
+    cellEnd.start(Tag::Td).start(Tag::Th).start(Tag::Tr).start(Tag::Caption).end(Tag::Td).end(Tag::Th).end(Tag::Table);
+    EndSet captionEnd = cellEnd;
+    captionEnd.end(Tag::Caption);
+
+    TCellList row;
+    bool sawRow = false;
+    Justify rowJustify = Justify::NotGiven;
+    std::unique_ptr<TCellObj> cell;
+    bool cellIsCaption = false;
+    std::unique_ptr<TSection> stray; // text between the cells, shown ahead of the table
+
+    auto closeStray = [&] {
+        if (stray) {
+            stray->setSourceEnd(m_token.begin);
+            enclosing->Add(std::move(stray));
+        }
+    };
+    auto closeCell = [&] {
+        if (!cell)
+            return;
+        closeSection();
+        if (cellIsCaption)
+            tableRef.setCaption(std::move(cell), tableRef.captionOnTop());
+        else
+            row.push_back(std::move(cell));
+        cell.reset();
+        m_cell = enclosing;
+    };
+
+    next();
+    while (m_token.kind != TokenKind::Eof && !m_token.isEnd(Tag::Table)) {
+        const Token& t = m_token;
+        if (t.isStart(Tag::Tr)) {
+            closeCell();
+            closeStray();
+            if (sawRow || !row.empty()) {
+                tableRef.addRow(std::move(row));
+                row.clear();
+            }
+            sawRow = true;
+            rowJustify = alignOf(m_attributes, Justify::NotGiven);
+            next();
+        } else if (t.isStart(Tag::Td) || t.isStart(Tag::Th)) {
+            closeCell();
+            closeStray();
+            bool header = t.tag == Tag::Th;
+            m_justify = rowJustify != Justify::NotGiven ? rowJustify : header ? Justify::Center : Justify::Left;
+            m_bold = header;
+            m_justify = alignOf(m_attributes, m_justify);
+            m_listLevel = 0;
+            cell = std::make_unique<TCellObj>(&m_doc, m_attributes);
+            cellIsCaption = false;
+            m_cell = &cell->cell();
+            next();
+            body(cellEnd);
+        } else if (t.isEnd(Tag::Td) || t.isEnd(Tag::Th)) {
+            closeCell();
+            next();
+        } else if (t.isStart(Tag::Caption)) {
+            closeCell();
+            closeStray();
+            const TAttribute* align = m_attributes.find(AttrSymbol::Align);
+            bool onTop = !(align && text::toLower(align->name) == "bottom");
+            tableRef.setCaption(nullptr, onTop);
+            cell = std::make_unique<TCellObj>(&m_doc, TAttributeList());
+            cellIsCaption = true;
+            m_cell = &cell->cell();
+            m_justify = Justify::Center;
+            m_listLevel = 0;
+            next();
+            body(captionEnd);
+            if (m_token.isEnd(Tag::Caption))
+                next();
+            closeCell();
+        } else if (t.kind == TokenKind::Text && !cell) {
+            if (!isAllWhite(t.text)) {
+                if (!stray) {
+                    stray = std::make_unique<TSection>(&m_doc, savedLevel, savedJustify, m_url, currentFont(), m_offset);
+                    stray->setSourceBegin(t.begin);
+                }
+                stray->AddText(t.text, tokenRange());
+            }
+            next();
+        } else {
+            next();
+        }
+    }
+    closeCell();
+    closeStray();
+    tableRef.addRow(std::move(row));
+    m_cell = enclosing;
+    m_justify = savedJustify;
+    m_bold = savedBold;
+    m_italic = savedItalic;
+    m_underline = savedUnderline;
+    m_listLevel = savedLevel;
+    if (m_token.isEnd(Tag::Table)) {
+        tableSection->setSourceEnd(m_token.end);
+        next();
+    } else {
+        tableSection->setSourceEnd(m_token.begin);
+    }
+    m_cell->Add(std::move(tableSection));
+    --m_depth;
+}
+
+
+void Parser::preformatted()
+{
+    closeSection();
+    TMyFont font = m_fonts.back();
+    font.name = m_doc.preFontName();
+    font.fixed = true;
+    font.setNormalSize(pointsForStep(3, true), m_doc.fontSize());
+    bool pushed = pushFont(font);
+    m_inPre = true;
+    // Each source line is a section of its own.
+    auto openLine = [this] {
+        closeSection();
+        m_section = std::make_unique<TPreFormated>(&m_doc, m_listLevel, currentFont());
+        if (m_inLink)
+            m_section->HRef(currentFont(), m_offset, m_url);
+        m_section->setSourceBegin(m_reader.offset());
+    };
+    std::string pending;
+    std::size_t pendingBegin = m_reader.offset();
+    auto flush = [&] {
+        if (!pending.empty())
+            m_section->AddText(pending, SourceRange{pendingBegin, m_reader.offset()});
+        pending.clear();
+    };
+    m_token.begin = m_reader.offset();
+    openLine();
+    for (;;) {
+        int c = m_reader.ch();
+        if (c == kEof)
+            break;
+        if (c == '\r') {
+            flush();
+            m_reader.next();
+            m_token.begin = m_reader.offset();
+            openLine();
+            continue;
+        }
+        if (c == '&') {
+            flush();
+            next();
+            m_section->AddText(m_token.text, tokenRange());
+            continue;
+        }
+        if (c != '<') {
+            if (pending.empty())
+                pendingBegin = m_reader.offset();
+            pending.push_back(static_cast<char>(c));
+            m_reader.next();
+            continue;
+        }
+        flush();
+        next();
+        const Token& t = m_token;
+        bool start = t.kind == TokenKind::Start;
+        if (t.isEnd(Tag::Pre))
+            break;
+        switch (t.tag) {
+        case Tag::P:
+        case Tag::Br:
+            if (!start && t.tag == Tag::Br)
+                break;
+            // A line end right after the tag belongs to it.
+            if (m_reader.ch() == '\r')
+                m_reader.next();
+            m_token.begin = m_reader.offset();
+            openLine();
+            break;
+        case Tag::B: case Tag::Strong: case Tag::I: case Tag::Em: case Tag::Cite: case Tag::Var: case Tag::U:
+        case Tag::A: case Tag::Font: case Tag::Form:
+            applyTag();
+            break;
+        case Tag::Img: case Tag::BaseFont: case Tag::Input:
+            if (start)
+                applyTag();
+            break;
+        case Tag::Select:
+        case Tag::Map:
+            if (start) {
+                m_inPre = false;
+                if (t.tag == Tag::Select)
+                    addSelect();
+                else
+                    map();
+                m_inPre = true;
+            }
+            break;
+        case Tag::TextArea:
+            if (start)
+                textArea();
+            break;
+        default:
+            break;
+        }
+    }
+    flush();
+    m_inPre = false;
+    if (pushed)
+        popFont();
+    m_token.begin = m_reader.offset();
+    closeSection();
+    next();
+}
+
+void Parser::select(TSelectFormControlObj& control)
+{
+    bool pending = false;
+    TOptionObj option;
+    auto addPending = [&] {
+        if (pending) {
+            option.text = std::string(text::trim(option.text));
+            control.addOption(std::move(option));
+        }
+        pending = false;
+        option = TOptionObj();
+    };
+    next();
+    while (m_token.kind != TokenKind::Eof && !m_token.isEnd(Tag::Select)) {
+        if (m_token.isStart(Tag::Option) || m_token.isEnd(Tag::Option)) {
+            addPending();
+            if (m_token.kind == TokenKind::Start) {
+                pending = true;
+                option.selected = m_attributes.has(AttrSymbol::Selected);
+                if (const TAttribute* value = m_attributes.find(AttrSymbol::Value)) {
+                    option.value = value->name;
+                    option.hasValue = true;
+                }
+            }
+        } else if (m_token.kind == TokenKind::Text && pending) {
+            option.text += m_token.text;
+        }
+        next();
+    }
+    addPending();
+    control.finishOptions();
+    control.setSourceEnd(m_token.end);
+}
+
+void Parser::textArea()
+{
+    TSection& section = ensureSection();
+    ThtmlForm& form = currentForm();
+    auto control = std::make_shared<TTextAreaFormControlObj>(&form, 0, m_attributes, tokenRange());
+    form.InsertControl(control);
+    section.AddFormControl(control);
+    // Its text is read as it stands: no tags, no entities, up to "</textarea".
+    std::string line;
+    bool ended = false;
+    for (;;) {
+        int c = m_reader.ch();
+        if (c == kEof)
+            break;
+        if (c == '\r') {
+            control->addInitialLine(line);
+            line.clear();
+            m_reader.next();
+            continue;
+        }
+        if (c == '<') {
+            std::string tagText;
+            do {
+                tagText.push_back(static_cast<char>(m_reader.ch()));
+                m_reader.next();
+            } while (m_reader.ch() != kEof && m_reader.ch() != ' ' && m_reader.ch() != '\r' && m_reader.ch() != '>');
+            if (text::equalsIgnoringCase(tagText, "</textarea")) {
+                ended = true;
+                break;
+            }
+            line += tagText;
+            continue;
+        }
+        line.push_back(static_cast<char>(c));
+        m_reader.next();
+    }
+    if (!line.empty())
+        control->addInitialLine(line);
+    if (ended) {
+        while (m_reader.ch() != '>' && m_reader.ch() != kEof)
+            m_reader.next();
+        if (m_reader.ch() == '>')
+            m_reader.next();
+    }
+    control->setSourceEnd(m_reader.offset());
+    control->finishText();
+}
+
+void Parser::map()
+{
+    auto item = std::make_unique<TMapItem>(text::toUpper(m_attributes.text(AttrSymbol::Name)));
+    next();
+    while (m_token.kind != TokenKind::Eof && !m_token.isEnd(Tag::Map)) {
+        if (m_token.isStart(Tag::Area))
+            item->AddArea(m_attributes);
+        next();
+    }
+    // A map without its end tag is dropped.
+    if (m_token.isEnd(Tag::Map))
+        m_doc.addMap(std::move(item));
+}
+
+void Parser::fontRoutine(bool baseFont)
+{
+    TMyFont font = m_fonts.back();
+    for (const TAttribute& attribute : m_attributes.items()) {
+        if (attribute.which == AttrSymbol::Size) {
+            const std::string& value = attribute.name;
+            std::int64_t size = attribute.value;
+            if (value.size() > 1 && (value[0] == '+' || value[0] == '-'))
+                size += m_baseFontSize;
+            int step = text::clampInt(size, 1, 7);
+            if (baseFont)
+                m_baseFontSize = step;
+            font.setNormalSize(pointsForStep(step, font.fixed), m_doc.fontSize());
+        } else if (attribute.which == AttrSymbol::Color && !baseFont) {
+            if (auto color = parseHtmlColor(attribute.name))
+                font.color = *color;
+        } else if (attribute.which == AttrSymbol::Face && !baseFont) {
+            if (!attribute.name.empty())
+                font.name = attribute.name;
+        }
+    }
+    pushFont(font);
+}
+
+void Parser::sizeStep(bool bigger)
+{
+    TMyFont font = m_fonts.back();
+    int step = nearestSizeStep(font.normalSize, font.fixed);
+    if (bigger && step <= 6)
+        ++step;
+    else if (!bigger && step >= 2)
+        --step;
+    font.setNormalSize(pointsForStep(step, font.fixed), m_doc.fontSize());
+    pushFont(font);
+}
+
+bool isValidUtf8(std::string_view text)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* end = p + text.size();
+    while (p < end) {
+        unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int extra;
+        char32_t min;
+        char32_t value;
+        if ((c & 0xE0) == 0xC0) {
+            extra = 1, min = 0x80, value = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2, min = 0x800, value = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3, min = 0x10000, value = c & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p <= extra)
+            return false;
+        for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            value = (value << 6) | (p[i] & 0x3F);
+        }
+        if (value < min || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+            return false;
+        p += extra + 1;
+    }
+    return true;
+}
+
+ParseResult parse(TSectionList& sections, TNameList& names, std::string_view text)
+{
+    Parser parser(sections, names, text);
+    return parser.run();
+}
+
+} // namespace
+
+std::string decodePageBytes(std::string_view bytes)
+{
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    if (isValidUtf8(bytes))
+        return std::string(bytes);
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes)
+        appendUtf8(text, windows1252ToUnicode(static_cast<unsigned char>(c)));
+    return text;
+}
+
+ParseResult ParseTextBlock(TSectionList& sections, TNameList& names, std::string_view text)
+{
+    if (isValidUtf8(text))
+        return parse(sections, names, text);
+    std::string decoded = decodePageBytes(text);
+    return parse(sections, names, decoded);
+}
+
+ParseResult ParseTextLines(TSectionList& sections, TNameList& names, const std::vector<std::string>& lines)
+{
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return ParseTextBlock(sections, names, text);
+}
+
+ParseResult ParseTextFile(TSectionList& sections, TNameList& names, const std::string& fileName, FileReader& files)
+{
+    std::string bytes;
+    if (!files.exists(fileName) || !files.readAll(fileName, bytes))
+        throw EFileNotFound(fileName);
+    std::string text = decodePageBytes(bytes);
+    return parse(sections, names, text);
+}
+
+} // namespace tessera::viewer

@@ -1,0 +1,178 @@
+#include "viewer/parser/symbols.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <unordered_map>
+
+namespace tessera::viewer {
+
+namespace {
+
+struct TagEntry {
+    const char* name;
+    Tag tag;
+};
+
+constexpr TagEntry kTags[] = {
+    {"HTML", Tag::Html}, {"TITLE", Tag::Title}, {"BODY", Tag::Body}, {"HEAD", Tag::Head}, {"B", Tag::B},
+    {"I", Tag::I}, {"H", Tag::H}, {"EM", Tag::Em}, {"STRONG", Tag::Strong}, {"U", Tag::U}, {"CITE", Tag::Cite},
+    {"VAR", Tag::Var}, {"TT", Tag::Tt}, {"CODE", Tag::Code}, {"KBD", Tag::Kbd}, {"SAMP", Tag::Samp},
+    {"OL", Tag::Ol}, {"UL", Tag::Ul}, {"DIR", Tag::Dir}, {"MENU", Tag::Menu}, {"DL", Tag::Dl}, {"A", Tag::A},
+    {"ADDRESS", Tag::Address}, {"BLOCKQUOTE", Tag::BlockQuote}, {"PRE", Tag::Pre}, {"CENTER", Tag::Center},
+    {"TABLE", Tag::Table}, {"TD", Tag::Td}, {"TH", Tag::Th}, {"CAPTION", Tag::Caption}, {"FORM", Tag::Form},
+    {"TEXTAREA", Tag::TextArea}, {"SELECT", Tag::Select}, {"OPTION", Tag::Option}, {"FONT", Tag::Font},
+    {"SUB", Tag::Sub}, {"SUP", Tag::Sup}, {"BIG", Tag::Big}, {"SMALL", Tag::Small}, {"P", Tag::P},
+    {"MAP", Tag::Map},
+    {"LI", Tag::Li}, {"BR", Tag::Br}, {"HR", Tag::Hr}, {"DD", Tag::Dd}, {"DT", Tag::Dt}, {"IMG", Tag::Img},
+    {"BASE", Tag::Base}, {"TR", Tag::Tr}, {"BUTTON", Tag::Button}, {"INPUT", Tag::Input},
+    {"SELECTED", Tag::Selected}, {"BASEFONT", Tag::BaseFont}, {"AREA", Tag::Area},
+};
+
+struct AttrEntry {
+    const char* name;
+    AttrSymbol symbol;
+};
+
+constexpr AttrEntry kAttributes[] = {
+    {"HREF", AttrSymbol::Href}, {"NAME", AttrSymbol::Name}, {"SRC", AttrSymbol::Src}, {"ALT", AttrSymbol::Alt},
+    {"ALIGN", AttrSymbol::Align}, {"TEXT", AttrSymbol::Text}, {"BGCOLOR", AttrSymbol::BgColor},
+    {"LINK", AttrSymbol::Link}, {"BACKGROUND", AttrSymbol::Background}, {"COLSPAN", AttrSymbol::ColSpan},
+    {"ROWSPAN", AttrSymbol::RowSpan}, {"BORDER", AttrSymbol::Border}, {"CELLPADDING", AttrSymbol::CellPadding},
+    {"CELLSPACING", AttrSymbol::CellSpacing}, {"VALIGN", AttrSymbol::VAlign}, {"WIDTH", AttrSymbol::Width},
+    {"START", AttrSymbol::Start}, {"VALUE", AttrSymbol::Value}, {"TYPE", AttrSymbol::Type},
+    {"CHECKBOX", AttrSymbol::Checkbox}, {"RADIO", AttrSymbol::Radio}, {"METHOD", AttrSymbol::Method},
+    {"ACTION", AttrSymbol::Action}, {"CHECKED", AttrSymbol::Checked}, {"SIZE", AttrSymbol::Size},
+    {"MAXLENGTH", AttrSymbol::MaxLength}, {"COLS", AttrSymbol::Cols}, {"ROWS", AttrSymbol::Rows},
+    {"MULTIPLE", AttrSymbol::Multiple}, {"SELECTED", AttrSymbol::Selected}, {"FACE", AttrSymbol::Face},
+    {"COLOR", AttrSymbol::Color}, {"TRANSP", AttrSymbol::Transp}, {"CLEAR", AttrSymbol::Clear},
+    {"ISMAP", AttrSymbol::IsMap}, {"BORDERCOLOR", AttrSymbol::BorderColor}, {"USEMAP", AttrSymbol::UseMap},
+    {"SHAPE", AttrSymbol::Shape}, {"COORDS", AttrSymbol::Coords}, {"NOHREF", AttrSymbol::NoHref},
+    {"HEIGHT", AttrSymbol::Height}, {"PLAIN", AttrSymbol::Plain},
+};
+
+// Latin-1 letters from code 192 on; the empty names at 215 and 247 are never matched.
+constexpr const char* kLatinLetters[] = {
+    "Agrave", "Aacute", "Acirc", "Atilde", "Auml", "Aring", "AElig", "Ccedil", "Egrave", "Eacute", "Ecirc", "Euml",
+    "Igrave", "Iacute", "Icirc", "Iuml", "ETH", "Ntilde", "Ograve", "Oacute", "Ocirc", "Otilde", "Ouml", "",
+    "Oslash", "Ugrave", "Uacute", "Ucirc", "Uuml", "Yacute", "THORN", "szlig",
+    "agrave", "aacute", "acirc", "atilde", "auml", "aring", "aelig", "ccedil", "egrave", "eacute", "ecirc", "euml",
+    "igrave", "iacute", "icirc", "iuml", "eth", "ntilde", "ograve", "oacute", "ocirc", "otilde", "ouml", "",
+    "oslash", "ugrave", "uacute", "ucirc", "uuml", "yacute", "thorn", "yuml",
+};
+
+
+// Windows-1252 for 128-159; the five codes it leaves unassigned stay as they are.
+constexpr char32_t kWindows1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D,
+    0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
+    0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+} // namespace
+
+bool tagHasEndForm(Tag tag) { return tag != Tag::Unknown && tag < Tag::Li; }
+
+bool tagKeepsAttributes(Tag tag)
+{
+    switch (tag) {
+    case Tag::Body: case Tag::P: case Tag::Br: case Tag::H: case Tag::Hr: case Tag::Base: case Tag::Ol:
+    case Tag::Ul: case Tag::Img: case Tag::A: case Tag::Table: case Tag::Td: case Tag::Tr: case Tag::Th:
+    case Tag::Caption: case Tag::Input: case Tag::Form: case Tag::TextArea: case Tag::Select: case Tag::Option:
+    case Tag::Font: case Tag::BaseFont: case Tag::Map: case Tag::Area:
+        return true;
+    default:
+        return false;
+    }
+}
+
+Tag lookupTag(std::string_view upperName)
+{
+    static const auto index = [] {
+        std::unordered_map<std::string_view, Tag> map;
+        for (const TagEntry& entry : kTags)
+            map.emplace(entry.name, entry.tag);
+        return map;
+    }();
+    auto found = index.find(upperName);
+    return found == index.end() ? Tag::Unknown : found->second;
+}
+
+AttrSymbol lookupAttribute(std::string_view upperName)
+{
+    static const auto index = [] {
+        std::unordered_map<std::string_view, AttrSymbol> map;
+        for (const AttrEntry& entry : kAttributes)
+            map.emplace(entry.name, entry.symbol);
+        return map;
+    }();
+    auto found = index.find(upperName);
+    return found == index.end() ? AttrSymbol::Unknown : found->second;
+}
+
+char32_t lookupEntity(std::string_view name)
+{
+    if (name == "amp")
+        return '&';
+    if (name == "lt")
+        return '<';
+    if (name == "gt")
+        return '>';
+    if (name == "quot")
+        return '"';
+    if (name == "nbsp")
+        return 160;
+    if (name == "copy")
+        return 169;
+    if (name == "reg")
+        return 174;
+    for (std::size_t i = 0; i < std::size(kLatinLetters); ++i) {
+        if (kLatinLetters[i][0] != 0 && name == kLatinLetters[i])
+            return static_cast<char32_t>(192 + i);
+    }
+    return 0;
+}
+
+char32_t windows1252ToUnicode(unsigned char byte)
+{
+    if (byte >= 128 && byte < 160)
+        return kWindows1252[byte - 128];
+    return byte;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+int nearestSizeStep(int points, bool fixed)
+{
+    const auto& table = fixed ? kFixedFontSizes : kFontSizes;
+    int best = 0;
+    for (int i = 1; i < 7; ++i) {
+        if (std::abs(table[static_cast<std::size_t>(i)] - points) < std::abs(table[static_cast<std::size_t>(best)] - points))
+            best = i;
+    }
+    return best + 1;
+}
+
+int pointsForStep(int step, bool fixed)
+{
+    const auto& table = fixed ? kFixedFontSizes : kFontSizes;
+    return table[static_cast<std::size_t>(std::clamp(step, 1, 7) - 1)];
+}
+
+} // namespace tessera::viewer
