@@ -20,6 +20,38 @@ TSectionBase* TNameList::find(const std::string& name) const
     return nullptr;
 }
 
+namespace {
+
+void collectSections(const TCell& cell, std::vector<const TSectionBase*>& out)
+{
+    for (const auto& section : cell.sections()) {
+        out.push_back(section.get());
+        if (section->kind() != SectionKind::Table)
+            continue;
+        const auto& table = static_cast<const ThtmlTable&>(*section);
+        if (table.caption())
+            collectSections(table.caption()->cell(), out);
+        for (const TCellList& row : table.rows()) {
+            for (const auto& cellObj : row) {
+                if (cellObj)
+                    collectSections(cellObj->cell(), out);
+            }
+        }
+    }
+}
+
+} // namespace
+
+void TNameList::keepOnlySectionsOf(const TCell& document)
+{
+    std::vector<const TSectionBase*> sections;
+    collectSections(document, sections);
+    std::sort(sections.begin(), sections.end());
+    std::erase_if(m_items, [&sections](const AnchorName& anchor) {
+        return !std::binary_search(sections.begin(), sections.end(), anchor.section);
+    });
+}
+
 TSectionList::TSectionList() : TCell(nullptr), m_bitmapCache(std::make_shared<TStringBitmapList>())
 {
     setMaster(this);

@@ -29,7 +29,17 @@ public:
     // The section of the first anchor with that name (compared in upper case), or nullptr.
     TSectionBase* find(const std::string& name) const;
     void clear() { m_items.clear(); }
+    // Anchors of a section that is being discarded move to the one that takes its place.
+    void replaceSection(const TSectionBase* old, TSectionBase* replacement)
+    {
+        for (AnchorName& anchor : m_items) {
+            if (anchor.section == old)
+                anchor.section = replacement;
+        }
+    }
     const std::vector<AnchorName>& items() const { return m_items; }
+    // Drops every anchor whose section is not part of the document (after an interrupted parse).
+    void keepOnlySectionsOf(const TCell& document);
 
 private:
     std::vector<AnchorName> m_items;

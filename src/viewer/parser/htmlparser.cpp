@@ -466,7 +466,8 @@ void Parser::body(const EndSet& end)
                 continue;
             case Tag::Body:
                 if (m_cell->empty()) {
-                    m_section.reset();
+                    // Text before BODY is dropped; anchors in it stay and lead to the top.
+                    std::unique_ptr<TSection> discarded = std::move(m_section);
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Text)) {
                         if (auto color = parseHtmlColor(a->name)) {
                             m_fonts.front().color = *color;
@@ -484,6 +485,8 @@ void Parser::body(const EndSet& end)
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Background))
                         m_doc.setBackgroundImageName(a->name);
                     openSection();
+                    if (discarded)
+                        m_names.replaceSection(discarded.get(), m_section.get());
                 }
                 next();
                 continue;
@@ -863,12 +866,12 @@ void Parser::table()
         }
     };
     auto closeCell = [&] {
-        if (!cell)
+        if (m_cell == enclosing)
             return;
         closeSection();
-        if (cellIsCaption)
+        if (cell && cellIsCaption)
             tableRef.setCaption(std::move(cell), tableRef.captionOnTop());
-        else
+        else if (cell)
             row.push_back(std::move(cell));
         cell.reset();
         m_cell = enclosing;
@@ -908,10 +911,15 @@ void Parser::table()
             closeStray();
             const TAttribute* align = m_attributes.find(AttrSymbol::Align);
             bool onTop = !(align && text::toLower(align->name) == "bottom");
-            tableRef.setCaption(nullptr, onTop);
-            cell = std::make_unique<TCellObj>(&m_doc, TAttributeList());
             cellIsCaption = true;
-            m_cell = &cell->cell();
+            if (tableRef.caption()) {
+                // A second caption adds to the first.
+                m_cell = &tableRef.caption()->cell();
+            } else {
+                tableRef.setCaption(nullptr, onTop);
+                cell = std::make_unique<TCellObj>(&m_doc, TAttributeList());
+                m_cell = &cell->cell();
+            }
             m_justify = Justify::Center;
             m_listLevel = 0;
             next();
@@ -919,7 +927,7 @@ void Parser::table()
             if (m_token.isEnd(Tag::Caption))
                 next();
             closeCell();
-        } else if (t.kind == TokenKind::Text && !cell) {
+        } else if (t.kind == TokenKind::Text && m_cell == enclosing) {
             if (!isAllWhite(t.text)) {
                 if (!stray) {
                     stray = std::make_unique<TSection>(&m_doc, savedLevel, savedJustify, m_url, currentFont(), m_offset);
@@ -1225,8 +1233,14 @@ bool isValidUtf8(std::string_view text)
 
 ParseResult parse(TSectionList& sections, TNameList& names, std::string_view text)
 {
-    Parser parser(sections, names, text);
-    return parser.run();
+    try {
+        Parser parser(sections, names, text);
+        return parser.run();
+    } catch (const ViewerError&) {
+        // The sections still being built are gone; so must be the anchors that lead to them.
+        names.keepOnlySectionsOf(sections);
+        throw;
+    }
 }
 
 } // namespace
