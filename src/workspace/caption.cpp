@@ -1,0 +1,6 @@
+#include "workspace/caption.h"
+
+QString formCaption(const QString& fileName)
+{
+    return QStringLiteral("Tessera! - ") + fileName.toUpper();
+}

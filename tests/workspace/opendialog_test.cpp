@@ -1,0 +1,73 @@
+#include "workspace/opendialog.h"
+#include "workspace/pagefilters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(OpenDialog, filterIsBuiltFromTheExtensionSettings)
+{
+    struct Case {
+        QString web, graphic, expected;
+    };
+    const Case cases[] = {
+        {"html,htm,shtm,shtml", "gif,jpg",
+         "Web Documents|*.html;*.htm;*.shtm;*.shtml;|HTMLFiles|*.html|Graphics|*.gif;*.jpg;|Executable|*.exe|"
+         "FrameSettings|*.set|"},
+        {"", "", "Web Documents|*.htm;*.html|HTMLFiles|*.html|Graphics|*.gif;*.jpg|Executable|*.exe|FrameSettings|*.set|"},
+        {"htm", "png, bmp", "Web Documents|*.htm;|HTMLFiles|*.html|Graphics|*.png;*.bmp;|Executable|*.exe|FrameSettings|*.set|"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(openPageFilter(c.web, c.graphic), c.expected);
+    EXPECT_EQ(qtFileDialogFilter("HTML Documents|*.htm;*.html|Frame Settings|*.set"),
+              "HTML Documents (*.htm *.html);;Frame Settings (*.set)");
+    EXPECT_EQ(filterPatterns(openPageFilter("", ""), 3), (QStringList{"*.gif", "*.jpg"}));
+    EXPECT_EQ(filterPatterns("a|*.x", 2), QStringList{});
+}
+
+TEST(OpenDialog, imagesArePreviewedNotOpened)
+{
+    struct Case {
+        QString name;
+        bool image;
+    };
+    const Case cases[] = {{"photo.JPG", true}, {"anim.gif", true}, {"logo.bmp", true}, {"x.jpg.htm", true},
+                          {"page.htm", false}, {"picture.png", false}, {"jpg", false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(isImageFileName(c.name), c.image) << c.name.toStdString();
+    EXPECT_EQ(imagePreviewHtml("a.gif"), "<IMG SRC=\"a.gif\">");
+    EXPECT_EQ(joinDirectoryAndFile("/", "a.htm"), "/a.htm");
+    EXPECT_EQ(joinDirectoryAndFile("/site", "a.htm"), "/site/a.htm");
+}
+
+TEST(OpenDialog, clickingAFileFillsTheNameAndOkChoosesIt)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"page one.htm", "pic.gif"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    TOpenHTMLForm dialog;
+    dialog.setFilter(openPageFilter("", ""));
+    dialog.setDirectory(dir.path());
+    EXPECT_EQ(dialog.windowTitle(), "Open HTML Page");
+
+    dialog.FileListBox1Change("pic.gif");
+    EXPECT_EQ(dialog.previewHtml(), "<IMG SRC=\"pic.gif\">");
+    dialog.OKClick();
+    EXPECT_EQ(dialog.pageToOpen(), "");
+
+    dialog.FileListBox1Change("page one.htm");
+    EXPECT_EQ(dialog.fileToLoadText(), dir.filePath("page one.htm"));
+    EXPECT_EQ(dialog.previewHtml(), "");
+    dialog.OKClick();
+    EXPECT_EQ(dialog.pageToOpen(), dir.filePath("page one.htm"));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+} // namespace
