@@ -6,6 +6,8 @@
 #include "app/tipbook.h"
 #include "app/tipoftheday.h"
 #include "editor/tledit.h"
+
+#include <Qsci/qsciscintilla.h>
 #include "workspace/settings.h"
 
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QPointer>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -96,7 +99,11 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
 
 TForm1::~TForm1()
 {
+    // The widgets go before QWidget's own destructor runs; no focus or clipboard news may reach
+    // this half-destroyed window.
     qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
 }
 
 void TForm1::buildLayout()
@@ -216,10 +223,11 @@ void TForm1::connectMenus()
     connect(m_menus->previewPopup(), &QMenu::aboutToShow, this, [this] { applyMenuRule(MenuId::PreviewPopup); });
 
     for (TLEdit* editor : {m_webPage, m_spareEditor}) {
-        editor->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(editor, &QWidget::customContextMenuRequested, this, [this, editor](const QPoint& position) {
+        QWidget* view = editor->scintilla();
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view, &QWidget::customContextMenuRequested, this, [this, editor, view](const QPoint& position) {
             editor->setFocus();
-            m_menus->editorPopup()->popup(editor->mapToGlobal(position));
+            m_menus->editorPopup()->popup(view->mapToGlobal(position));
         });
     }
 }
@@ -230,7 +238,7 @@ void TForm1::applyMenuRule(MenuId menu)
     if (menu == MenuId::EditorPopupEdit) {
         // The pop-up belongs to whichever editor it was opened on, which has the focus then.
         TLEdit* editor = focusedEditor();
-        state.editorHasSelection = editor && editor->hasSelectedText();
+        state.editorHasSelection = editor && editor->hasSelection();
     }
     for (const CommandState& item : menuRules(menu, state)) {
         m_commands.setEnabled(item.command, item.enabled);
@@ -262,7 +270,7 @@ MenuState TForm1::menuState() const
     else if (contains(splitPreview(), focus))
         state.focus = FocusTarget::SplitPreview;
     if (TLEdit* editor = focusedEditor())
-        state.editorHasSelection = editor->hasSelectedText();
+        state.editorHasSelection = editor->hasSelection();
     state.previewHasSelection = m_previewQueries.hasSelection && m_previewQueries.hasSelection();
     state.previewHasDocument = m_previewQueries.hasDocument && m_previewQueries.hasDocument();
     state.clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
@@ -366,33 +374,43 @@ void TForm1::wireEditorCommands()
         return [this, operation] { (focusedEditor()->*operation)(); };
     };
     const std::pair<Command, void (TLEdit::*)()> direct[] = {
-        {Command::EditUndo, &TLEdit::Undo},
-        {Command::EditRedo, &TLEdit::Redo},
-        {Command::EditCut, &TLEdit::CutToClipboard},
-        {Command::EditCopy, &TLEdit::CopyToClipboard},
-        {Command::EditPaste, &TLEdit::PasteFromClipboard},
-        {Command::EditDelete, &TLEdit::ClearSelection},
-        {Command::EditDuplicate, &TLEdit::Duplicate},
-        {Command::EditSelectAll, &TLEdit::SelectAll},
-        {Command::SearchFind, &TLEdit::FindDialog},
-        {Command::SearchFindNext, &TLEdit::FindNext},
-        {Command::SearchReplace, &TLEdit::ReplaceDialog},
-        {Command::SearchGoToLine, &TLEdit::GoToLineDialog},
-        {Command::PopupCut, &TLEdit::CutToClipboard},
-        {Command::PopupCopy, &TLEdit::CopyToClipboard},
-        {Command::PopupPaste, &TLEdit::PasteFromClipboard},
-        {Command::PopupDelete, &TLEdit::ClearSelection},
-        {Command::PopupDuplicate, &TLEdit::Duplicate},
-        {Command::PopupSelectAll, &TLEdit::SelectAll},
-        {Command::PopupFind, &TLEdit::FindDialog},
-        {Command::PopupReplace, &TLEdit::ReplaceDialog},
-        {Command::PopupGoToLine, &TLEdit::GoToLineDialog},
+        {Command::EditUndo, &TLEdit::undo},
+        {Command::EditRedo, &TLEdit::redo},
+        {Command::EditCut, &TLEdit::cut},
+        {Command::EditCopy, &TLEdit::copy},
+        {Command::EditPaste, &TLEdit::paste},
+        {Command::EditDelete, &TLEdit::deleteSelection},
+        {Command::EditDuplicate, &TLEdit::duplicate},
+        {Command::EditSelectAll, &TLEdit::selectAll},
+        {Command::SearchFind, &TLEdit::showFindDialog},
+        {Command::SearchFindNext, &TLEdit::findNext},
+        {Command::SearchReplace, &TLEdit::showReplaceDialog},
+        {Command::SearchGoToLine, &TLEdit::showGoToLineDialog},
+        {Command::PopupCut, &TLEdit::cut},
+        {Command::PopupCopy, &TLEdit::copy},
+        {Command::PopupPaste, &TLEdit::paste},
+        {Command::PopupDelete, &TLEdit::deleteSelection},
+        {Command::PopupDuplicate, &TLEdit::duplicate},
+        {Command::PopupSelectAll, &TLEdit::selectAll},
+        {Command::PopupFind, &TLEdit::showFindDialog},
+        {Command::PopupReplace, &TLEdit::showReplaceDialog},
+        {Command::PopupGoToLine, &TLEdit::showGoToLineDialog},
     };
     for (const auto& [command, operation] : direct)
         m_commands.setHandler(command, onEditor(operation));
     for (int n = 0; n < 16; ++n) {
-        m_commands.setHandler(offsetCommand(Command::SetBookmark0, n), [this, n] { focusedEditor()->SetBookmark(n); });
-        m_commands.setHandler(offsetCommand(Command::GotoBookmark0, n), [this, n] { focusedEditor()->GotoBookmark(n); });
+        m_commands.setHandler(offsetCommand(Command::SetBookmark0, n), [this, n] {
+            TLEdit* editor = focusedEditor();
+            editor->setBookmark(n, editor->GetSelection().EndLine);
+        });
+        m_commands.setHandler(offsetCommand(Command::GotoBookmark0, n), [this, n] {
+            TLEdit* editor = focusedEditor();
+            const int line = editor->bookmarkLine(n);
+            if (line > 0) {
+                editor->SetSelection(line, 0, line, 0);
+                editor->ensureCaretVisible();
+            }
+        });
     }
 
     // The menu chords must reach the menus even where the editor binds the same keys itself.
@@ -403,8 +421,8 @@ void TForm1::wireEditorCommands()
     for (TLEdit* editor : {m_webPage, m_spareEditor})
         editor->releaseKeys(chords);
 
-    connect(m_webPage, &TLEdit::OnChangeMode, this, [this](bool insert) {
-        m_statusPanels[1]->setText(insert ? strings::insertMode : strings::overwriteMode);
+    connect(m_webPage, &TLEdit::OnChangeMode, this, [this] {
+        m_statusPanels[1]->setText(m_webPage->InsertMode() ? strings::insertMode : strings::overwriteMode);
     });
 }
 
@@ -439,7 +457,7 @@ void TForm1::installLifecycleSteps()
         return StepResult::success();
     });
     m_lifecycle.setHandler(LifecycleStep::CopyEditorSettings, [this] {
-        m_webPage->setModifiedTrackingLevel(5);
+        m_webPage->setTrackingLevel(TLEdit::defaultTrackingLevel);
         m_webPage->setModified(false);
         return StepResult::success();
     });
@@ -575,7 +593,7 @@ StepResult TForm1::loadInternalClipboard()
 
 StepResult TForm1::saveInternalClipboard()
 {
-    if (m_spareEditor->text().isEmpty())
+    if (m_spareEditor->Text().isEmpty())
         return StepResult::success();
     const QString file = m_environment.programDirectory.filePath(strings::scratchFile);
     if (!m_spareEditor->SaveToFile(file))
@@ -672,6 +690,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::setStatusFileName(const QString& fileName)
+{
+    m_fileNameText = fileName;
+    m_statusPanels[2]->setText(fileName);
 }
 
 void TForm1::reportFailure(const QString& title, const QString& text)

@@ -86,6 +86,9 @@ public:
 
     bool hintsShown() const { return m_showHints; }
 
+    // What the third status panel shows while no hint is up: the current file name.
+    void setStatusFileName(const QString& fileName);
+
     // The menu state as the enabling rules see it now.
     MenuState menuState() const;
     // Applies every menu's enabling rule; also run when a menu opens (for that menu alone).

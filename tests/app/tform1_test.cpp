@@ -1,0 +1,346 @@
+#include "app/appstrings.h"
+#include "app/pagetabbar.h"
+#include "app/tform1.h"
+#include "app/tipoftheday.h"
+#include "editor/tledit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& contents)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(contents);
+}
+
+// A throw-away program directory with shipped data, and a window built on it that records its
+// steps and failures instead of showing message boxes.
+class Fixture {
+public:
+    Fixture()
+    {
+        // The program's own names; the settings file itself stays in the test's temporary folder.
+        QCoreApplication::setOrganizationName(strings::organisationName);
+        QCoreApplication::setApplicationName(strings::applicationName);
+        QSettings().clear();
+        // The tip of the day would open over the window at its first activation.
+        QSettings settings;
+        settings.setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), false);
+        settings.sync();
+        writeFile(shipped() + QStringLiteral("/TIPS.TXT"), tips());
+    }
+
+    std::unique_ptr<TForm1> makeWindow()
+    {
+        TForm1Environment environment;
+        environment.programDirectory = ProgramDirectory(user(), shipped());
+        environment.observer = [this](LifecycleStep step, const StepResult& result) {
+            steps << Lifecycle::stepName(step) + (result.ok ? QString() : QStringLiteral(" FAILED"));
+        };
+        environment.reportFailure = [this](const QString& title, const QString& text) {
+            failures << title + QStringLiteral(": ") + text;
+        };
+        return std::make_unique<TForm1>(environment);
+    }
+
+    QString shipped() const { return m_root.filePath(QStringLiteral("share/tessera")); }
+    QString user() const { return m_root.filePath(QStringLiteral("user")); }
+
+    static QByteArray tips()
+    {
+        QByteArray text;
+        for (int i = 1; i <= 10; ++i)
+            text += "?Helper text " + QByteArray::number(i) + "\n";
+        text += "^First tip\n^Second tip is 100% sure\n^Third%sline\nclosing\n";
+        return text;
+    }
+
+    QStringList steps;
+    QStringList failures;
+
+private:
+    QTemporaryDir m_root;
+};
+
+QStringList names(std::initializer_list<LifecycleStep> list)
+{
+    QStringList result;
+    for (LifecycleStep step : list)
+        result << Lifecycle::stepName(step);
+    return result;
+}
+
+TEST(TForm1, StartupShowAndShutdownRunInOrder)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    EXPECT_EQ(fixture.steps, names({LifecycleStep::CreateHistoryItems, LifecycleStep::TakeProgramDirectory,
+                                    LifecycleStep::ReadSettings}));
+    EXPECT_TRUE(QFile::exists(fixture.user() + QStringLiteral("/TIPS.TXT"))) << "shipped data copied on first start";
+    EXPECT_EQ(window->windowTitle(), strings::applicationTitle);
+    EXPECT_FALSE(window->powerBook()->isVisibleTo(window.get())) << "no page open: the tool book is hidden";
+    EXPECT_FALSE(window->webPage()->isEnabled());
+
+    fixture.steps.clear();
+    window->show();
+    EXPECT_EQ(fixture.steps, names({LifecycleStep::ApplyDefaultWidth, LifecycleStep::ShowInsertMode,
+                                    LifecycleStep::CopyEditorSettings, LifecycleStep::LoadInternalClipboard}));
+    EXPECT_EQ(window->statusPanel(1)->text(), strings::insertMode);
+
+    fixture.steps.clear();
+    window->close();
+    EXPECT_EQ(fixture.steps, names({LifecycleStep::SaveInternalClipboard, LifecycleStep::WriteSettings}));
+    EXPECT_TRUE(fixture.failures.isEmpty()) << fixture.failures.join('\n').toStdString();
+    EXPECT_TRUE(window->settingsWritten());
+    QSettings settings;
+    EXPECT_GT(settings.value(QStringLiteral("WindowAttributes/Width")).toInt(), 0);
+}
+
+TEST(TForm1, ShowStepsRunOnFirstShowOnly)
+{
+    Fixture fixture;
+    writeFile(fixture.user() + QStringLiteral("/scratch.txt"), "saved scratch");
+    auto window = fixture.makeWindow();
+    window->show();
+    EXPECT_EQ(window->spareEditor()->Text(), QStringLiteral("saved scratch"));
+
+    window->spareEditor()->setText(QStringLiteral("edited scratch"));
+    window->webPage()->setModified(true);
+    window->showMinimized();
+    window->showNormal();
+    window->hide();
+    window->show();
+    EXPECT_EQ(window->spareEditor()->Text(), QStringLiteral("edited scratch")) << "the scratch pad was reloaded";
+    EXPECT_TRUE(window->webPage()->modified()) << "the modified flag was cleared again";
+    EXPECT_EQ(fixture.steps.count(Lifecycle::stepName(LifecycleStep::LoadInternalClipboard)), 1);
+}
+
+TEST(TForm1, FailedShutdownStepStillWritesSettings)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    window->show();
+    // A folder where the scratch file should be makes saving the internal clipboard fail.
+    QDir().mkpath(fixture.user() + QStringLiteral("/scratch.txt"));
+    window->spareEditor()->setText(QStringLiteral("keep me"));
+    fixture.steps.clear();
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(fixture.steps, QStringList({Lifecycle::stepName(LifecycleStep::SaveInternalClipboard) + " FAILED",
+                                          Lifecycle::stepName(LifecycleStep::WriteSettings)}));
+    EXPECT_TRUE(window->settingsWritten());
+    ASSERT_EQ(fixture.failures.size(), 1);
+    EXPECT_TRUE(fixture.failures.first().contains(QStringLiteral("internal clipboard"))) << fixture.failures.first().toStdString();
+}
+
+TEST(TForm1, RefusedPageCloseKeepsTheProgramRunning)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    window->show();
+    window->webPageTabs()->addTab(QStringLiteral("page.htm"));
+    bool asked = false;
+    window->setCloseAllPages([&] { asked = true; }); // the user answers "keep" for the page
+    fixture.steps.clear();
+    EXPECT_FALSE(window->close());
+    EXPECT_FALSE(window->commitData()) << "a session end must not lose the page either";
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(fixture.steps.isEmpty());
+    EXPECT_FALSE(window->settingsWritten());
+
+    window->setCloseAllPages([&] { window->webPageTabs()->removeTab(0); });
+    EXPECT_TRUE(window->commitData());
+    EXPECT_TRUE(window->settingsWritten());
+}
+
+TEST(TForm1, PageOpenStateFollowsTheTabs)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    window->show();
+    ButtonPanel* panel = window->buttonPanel1();
+    window->commands().setHandler(Command::FileSave, [] {});
+    window->commands().setHandler(Command::FileOpen, [] {});
+    EXPECT_FALSE(panel->button(ButtonPanel::Button::Save)->isEnabled());
+    EXPECT_TRUE(panel->button(ButtonPanel::Button::Open)->isEnabled());
+    EXPECT_FALSE(panel->button(ButtonPanel::Button::ClosePage)->isEnabled()) << "no handler yet";
+    EXPECT_TRUE(panel->button(ButtonPanel::Button::ToggleSplit)->isEnabled());
+
+    window->webPageTabs()->addTab(QStringLiteral("page.htm"));
+    EXPECT_TRUE(window->powerBook()->isVisible());
+    EXPECT_TRUE(window->webPage()->isEnabled());
+    EXPECT_TRUE(panel->button(ButtonPanel::Button::Save)->isEnabled());
+    window->webPageTabs()->removeTab(0);
+    EXPECT_FALSE(window->powerBook()->isVisible());
+    EXPECT_FALSE(panel->button(ButtonPanel::Button::Save)->isEnabled());
+    window->setCloseAllPages({});
+}
+
+TEST(TForm1, CommandsWithoutHandlerStayDisabled)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    window->webPageTabs()->addTab(QStringLiteral("page.htm"));
+    window->updateCommandStates();
+    CommandRegistry& commands = window->commands();
+    EXPECT_FALSE(commands.action(Command::InsertHeading)->isEnabled()) << "tag insertion is not wired yet";
+    EXPECT_TRUE(commands.action(Command::FileExit)->isEnabled());
+    commands.setHandler(Command::InsertHeading, [] {});
+    EXPECT_TRUE(commands.action(Command::InsertHeading)->isEnabled());
+    window->webPageTabs()->removeTab(0);
+    EXPECT_FALSE(commands.action(Command::InsertHeading)->isEnabled()) << "no page: tag items are disabled";
+}
+
+TEST(TForm1, MenuShortcutsBeatEditorKeyBindings)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->webPageTabs()->addTab(QStringLiteral("page.htm"));
+    window->webPage()->setText(QStringLiteral("some text\nmore text\n"));
+
+    CommandRegistry& commands = window->commands();
+    std::vector<std::pair<Command, QKeySequence>> chords;
+    QList<Command> fired;
+    for (int i = 0; i < commandCount; ++i) {
+        const auto command = static_cast<Command>(i);
+        for (QAction* action : commands.actions(command)) {
+            if (action->shortcut().isEmpty())
+                continue;
+            chords.emplace_back(command, action->shortcut());
+            commands.setHandler(command, [&fired, command] { fired << command; });
+        }
+    }
+    ASSERT_GE(chords.size(), 50u);
+    for (TLEdit* editor : {window->webPage(), window->spareEditor()}) {
+        for (const auto& [command, chord] : chords) {
+            for (int i = 0; i < commandCount; ++i)
+                commands.setEnabled(static_cast<Command>(i), true);
+            editor->setFocus();
+            fired.clear();
+            QTest::keySequence(editor, chord);
+            EXPECT_EQ(fired, QList<Command>{command}) << chord.toString().toStdString() << " in " << editor->objectName().toStdString();
+        }
+    }
+    window->webPageTabs()->removeTab(0);
+}
+
+TEST(TForm1, ShowHintsToggles)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    // With no stored value the hints start switched off, although the window is designed with them on.
+    EXPECT_FALSE(window->hintsShown());
+    EXPECT_FALSE(window->commands().isChecked(Command::HelpShowHints));
+    window->commands().trigger(Command::HelpShowHints);
+    EXPECT_TRUE(window->hintsShown());
+    EXPECT_TRUE(window->commands().isChecked(Command::HelpShowHints));
+    window->close();
+    EXPECT_TRUE(QSettings().value(QStringLiteral("Defaults/ShowHints")).toBool());
+}
+
+// Closes the next modal dialog once it is up, after `act` has worked on it.
+void whenDialogOpens(std::function<void(QDialog*)> act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+            dialog->accept();
+        }
+    });
+    timer->start(10);
+}
+
+TEST(TipOfTheDay, StepsThroughTipsAndStoresPosition)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    QString first, second, third;
+    whenDialogOpens([&](QDialog* dialog) {
+        auto* tip = static_cast<TfTipOfTheDay*>(dialog);
+        first = tip->tipText();
+        for (QPushButton* button : tip->findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Next Tip")) {
+                button->click();
+                second = tip->tipText();
+                button->click();
+                third = tip->tipText();
+            }
+        }
+        tip->findChild<QCheckBox*>()->setChecked(false);
+    });
+    window->showTipOfTheDay();
+    EXPECT_EQ(first, QStringLiteral("First tip"));
+    EXPECT_EQ(second, QStringLiteral("Second tip is 100% sure"));
+    EXPECT_EQ(third, QStringLiteral("Third\nline"));
+    window->close();
+    QSettings settings;
+    EXPECT_EQ(settings.value(QStringLiteral("Helpers/TipNumber")).toInt(), 12 + 2);
+    EXPECT_FALSE(settings.value(QStringLiteral("Helpers/ShowTipOfTheDay")).toBool());
+}
+
+TEST(TipOfTheDay, HelperShowsItsLineAndReturnsTheBox)
+{
+    const TipBook book(QString::fromLatin1(Fixture::tips()).split(QLatin1Char('\n')));
+    EXPECT_FALSE(ShowHelper(3, QStringLiteral("Browser Refresh"), false, book, nullptr)) << "a clear flag shows nothing";
+
+    QString caption, text, box;
+    bool nextVisible = true;
+    whenDialogOpens([&](QDialog* dialog) {
+        auto* tip = static_cast<TfTipOfTheDay*>(dialog);
+        caption = tip->windowTitle();
+        text = tip->tipText();
+        box = tip->findChild<QCheckBox*>()->text();
+        for (QPushButton* button : tip->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Next Tip"))
+                nextVisible = button->isVisible();
+        tip->findChild<QCheckBox*>()->setChecked(false);
+    });
+    EXPECT_FALSE(ShowHelper(3, QStringLiteral("Browser Refresh"), true, book, nullptr));
+    EXPECT_EQ(caption, QStringLiteral("Browser Refresh"));
+    EXPECT_EQ(text, QStringLiteral("Helper text 3"));
+    EXPECT_EQ(box, QStringLiteral("Show Helper on next entry"));
+    EXPECT_FALSE(nextVisible);
+
+    // Without a tips file the helper shows the apology, and keeps its flag when left ticked.
+    whenDialogOpens([&](QDialog* dialog) { text = static_cast<TfTipOfTheDay*>(dialog)->titleText(); });
+    EXPECT_TRUE(ShowHelper(10, QStringLiteral("Character Conversions"), true, TipBook(), nullptr));
+    EXPECT_EQ(text, QStringLiteral("Oops..."));
+}
+
+TEST(TipOfTheDay, MissingFileDisablesStepping)
+{
+    TfTipOfTheDay dialog{TipBook()};
+    dialog.show();
+    EXPECT_EQ(dialog.titleText(), QStringLiteral("Oops..."));
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() != QStringLiteral("Close")) {
+            EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+        }
+    }
+}
+
+} // namespace
