@@ -27,6 +27,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -131,6 +132,7 @@ void TForm1::buildLayout()
         m_powerBook->addTab(page, QString::fromLatin1(caption));
     }
     toolsLayout->addWidget(m_powerBook, 1);
+    toolsLayout->addStretch(0); // keeps the buttons at the left while the tool book is hidden
     layout->addWidget(toolsPanel);
 
     m_mainSplitter = new QSplitter(Qt::Horizontal);
@@ -615,6 +617,8 @@ void TForm1::showEvent(QShowEvent* event)
         const int height = m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width();
         m_splitScreen->setSizes({height / 2, height - height / 2});
     }
+    // Without a window manager the window is never activated; the first show stands in for it.
+    QTimer::singleShot(0, this, &TForm1::firstActivation);
     const QStringList failures = m_lifecycle.run(LifecyclePhase::FirstShow);
     if (!failures.isEmpty())
         reportFailure(QStringLiteral("Starting Tessera"), failures.join(QLatin1Char('\n')));
@@ -638,6 +642,17 @@ void TForm1::closeEvent(QCloseEvent* event)
     if (!failures.isEmpty())
         reportFailure(QStringLiteral("Closing Tessera"), failures.join(QLatin1Char('\n')));
     event->accept();
+}
+
+void TForm1::firstActivation()
+{
+    // The tip opens once, when the window first becomes active: re-activation after every dialog
+    // would bring it straight back.
+    if (m_activatedOnce || m_closing)
+        return;
+    m_activatedOnce = true;
+    if (m_settings->record.helpers.showTipOfTheDay && !isPageOpen())
+        showTipOfTheDay();
 }
 
 bool TForm1::requestExit()
@@ -668,13 +683,7 @@ bool TForm1::event(QEvent* event)
         return true;
     }
     case QEvent::WindowActivate:
-        if (!m_activatedOnce) {
-            m_activatedOnce = true;
-            const bool result = QMainWindow::event(event);
-            if (m_settings->record.helpers.showTipOfTheDay && !isPageOpen())
-                QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection);
-            return result;
-        }
+        QMetaObject::invokeMethod(this, &TForm1::firstActivation, Qt::QueuedConnection);
         break;
     default:
         break;

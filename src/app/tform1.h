@@ -111,6 +111,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void firstActivation();
     void buildLayout();
     void buildStatusBar();
     void connectMenus();
