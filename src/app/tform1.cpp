@@ -423,6 +423,10 @@ void TForm1::wireEditorCommands()
     for (TLEdit* editor : {m_webPage, m_spareEditor})
         editor->releaseKeys(chords);
 
+    // Shortcuts fire without their menu being opened, so the rules follow the selection too.
+    for (TLEdit* editor : {m_webPage, m_spareEditor})
+        connect(editor, &TLEdit::selectionChanged, this, &TForm1::updateCommandStates);
+
     connect(m_webPage, &TLEdit::OnChangeMode, this, [this] {
         m_statusPanels[1]->setText(m_webPage->InsertMode() ? strings::insertMode : strings::overwriteMode);
     });

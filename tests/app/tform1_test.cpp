@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -242,6 +243,27 @@ TEST(TForm1, MenuShortcutsBeatEditorKeyBindings)
             EXPECT_EQ(fired, QList<Command>{command}) << chord.toString().toStdString() << " in " << editor->objectName().toStdString();
         }
     }
+    window->webPageTabs()->removeTab(0);
+}
+
+TEST(TForm1, CopyShortcutFollowsTheSelection)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->webPageTabs()->addTab(QStringLiteral("page.htm"));
+    TLEdit* editor = window->webPage();
+    editor->setText(QStringLiteral("alpha beta"));
+    editor->setFocus();
+    editor->SetSelection(1, 0, 1, 0);
+    EXPECT_FALSE(window->commands().action(Command::EditCopy)->isEnabled());
+    editor->SetSelection(1, 0, 1, 5);
+    EXPECT_TRUE(window->commands().action(Command::EditCopy)->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(editor, QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("alpha"));
     window->webPageTabs()->removeTab(0);
 }
 
