@@ -14,7 +14,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QPushButton>
+#include <QMenu>
 #include <QSettings>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -265,6 +267,28 @@ TEST(TForm1, CopyShortcutFollowsTheSelection)
     QTest::keySequence(editor, QKeySequence(Qt::CTRL | Qt::Key_C));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("alpha"));
     window->webPageTabs()->removeTab(0);
+}
+
+TEST(TForm1, LayoutAndViews)
+{
+    Fixture fixture;
+    auto window = fixture.makeWindow();
+    window->show();
+    const QList<int> main = window->mainSplitter()->sizes();
+    ASSERT_EQ(main.size(), 3);
+    EXPECT_NEAR(double(main[0]) / (main[0] + main[1]), 0.2, 0.02) << "outline bar at 20 percent";
+    EXPECT_EQ(main[2], 0) << "the internal clipboard starts with no width";
+    EXPECT_EQ(window->powerBook()->count(), 13);
+    EXPECT_EQ(window->powerBook()->tabText(12), QStringLiteral("Custom 4"));
+
+    EXPECT_EQ(window->splitScreen()->orientation(), Qt::Vertical) << "editor above the preview";
+    window->commands().trigger(Command::ToggleSplitStyle);
+    EXPECT_EQ(window->splitScreen()->orientation(), Qt::Horizontal);
+
+    // Opening a top-level menu leaves the full-screen preview.
+    window->setFullScreenView(true);
+    emit window->menus().topMenu(MenuId::Insert)->aboutToShow();
+    EXPECT_FALSE(window->isFullScreenView());
 }
 
 TEST(TForm1, ShowHintsToggles)
