@@ -1,0 +1,254 @@
+#include "spell/engine/dictionary.h"
+
+#include "spell/engine/codepage.h"
+#include "spell/engine/suggestlist.h"
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+
+namespace tessera::spell {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::atomic<bool> g_instanceExists{false};
+
+// Decodes and cuts to the engine's word length. Malformed bytes become U+FFFD, which no
+// dictionary holds.
+std::u32string decodeWord(std::string_view word)
+{
+    std::u32string out;
+    std::size_t i = 0;
+    while (i < word.size() && out.size() < dct::kMaxWordLength) {
+        std::size_t length = 1;
+        const auto lead = static_cast<unsigned char>(word[i]);
+        if (lead >= 0xF0)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC0)
+            length = 2;
+        std::u32string one;
+        if (i + length <= word.size() && decodeUtf8(word.substr(i, length), one) && one.size() == 1) {
+            out.push_back(one[0]);
+            i += length;
+        } else {
+            out.push_back(0xFFFD);
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Converts to code page 437; a character the code page lacks becomes NUL, a letter no sound
+// dictionary holds.
+std::string toOem(std::u32string_view text, bool* complete = nullptr)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool all = true;
+    for (char32_t c : text) {
+        unsigned char byte = 0;
+        if (!unicodeToCp437(c, byte)) {
+            byte = 0;
+            all = false;
+        }
+        out.push_back(static_cast<char>(byte));
+    }
+    if (complete)
+        *complete = all;
+    return out;
+}
+
+std::string upperAscii(std::string text)
+{
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+} // namespace
+
+std::string applyCasePattern(std::string_view word, std::u32string_view pattern)
+{
+    if (pattern.empty())
+        return std::string(word);
+    std::u32string decoded;
+    decodeUtf8(word, decoded);
+    const char32_t probe = pattern.size() > 1 ? pattern[1] : pattern[0];
+    if (isLowerLetter(probe)) {
+        decoded = lowerCase(decoded);
+        if (isUpperLetter(pattern[0]) && !decoded.empty())
+            decoded[0] = upperLetter(decoded[0]);
+    } else {
+        decoded = upperCase(decoded);
+    }
+    return encodeUtf8(decoded);
+}
+
+std::unique_ptr<TDictionary> TDictionary::create(std::string* errorText)
+{
+    bool expected = false;
+    if (!g_instanceExists.compare_exchange_strong(expected, true)) {
+        if (errorText)
+            *errorText = std::string(kMultipleDictionaries);
+        return nullptr;
+    }
+    return std::unique_ptr<TDictionary>(new TDictionary());
+}
+
+bool TDictionary::instanceExists()
+{
+    return g_instanceExists.load();
+}
+
+TDictionary::~TDictionary()
+{
+    close();
+    g_instanceExists.store(false);
+}
+
+bool TDictionary::setError(DictionaryError error, std::string text)
+{
+    m_error = error;
+    m_errorString = std::move(text);
+    return error == DictionaryError::None;
+}
+
+bool TDictionary::openDictionary(const std::string& path, TDCTFile::Access access)
+{
+    setError(DictionaryError::None, {});
+    const std::string name = upperAscii(fs::path(path).filename().string());
+    for (const auto& file : m_files) {
+        if (upperAscii(fs::path(file->path()).filename().string()) == name)
+            return true;
+    }
+    auto file = std::make_unique<TDCTFile>();
+    if (!file->open(path, access))
+        return setError(file->error(), file->errorString());
+    m_files.push_back(std::move(file));
+    m_filesOpen = true;
+    return true;
+}
+
+bool TDictionary::openUserDictionary(const std::string& name)
+{
+    m_userDictionaryName = name.empty() ? std::string(kDefaultUserDictionary) : name;
+    fs::path path(m_userDictionaryName);
+    if (!path.has_parent_path() && !m_files.empty())
+        path = fs::path(m_files.front()->path()).parent_path() / path;
+    m_userDictionaryResolved = true;
+    const auto result = m_userDictionary.load(path);
+    if (result == UserDictionary::LoadResult::Failed)
+        setError(DictionaryError::FileError, m_userDictionary.errorString());
+    return result == UserDictionary::LoadResult::Loaded;
+}
+
+bool TDictionary::knownLowerCase(std::u32string_view lower)
+{
+    if (lower.size() >= 2 && lower.substr(lower.size() - 2) == U"'s")
+        lower.remove_suffix(2);
+    if (lower.empty())
+        return false;
+    if (!m_userDictionary.empty() && m_userDictionary.contains(encodeUtf8(lower)))
+        return true;
+    bool convertible = false;
+    const std::string oem = toOem(lower, &convertible);
+    if (!convertible)
+        return false;
+    for (const auto& file : m_files) {
+        if (file->contains(oem))
+            return true;
+    }
+    return false;
+}
+
+bool TDictionary::isKnownWord(std::string_view word)
+{
+    return knownLowerCase(lowerCase(decodeWord(word)));
+}
+
+bool TDictionary::addWord(std::string_view word)
+{
+    const std::u32string lower = lowerCase(decodeWord(word));
+    if (lower.empty() || knownLowerCase(lower))
+        return false;
+    if (!m_userDictionaryResolved)
+        openUserDictionary(m_userDictionaryName);
+    if (!m_userDictionary.add(encodeUtf8(lower)))
+        return false;
+    m_userWordsAdded = true;
+    return true;
+}
+
+std::vector<std::string> TDictionary::suggest(std::string_view word, int maximum)
+{
+    std::vector<std::string> result;
+    const std::u32string original = decodeWord(word);
+    if (original.empty() || maximum < 1)
+        return result;
+    const std::u32string lower = lowerCase(original);
+
+    for (std::size_t i = 1; i < lower.size() && result.size() < static_cast<std::size_t>(maximum); ++i) {
+        const std::u32string_view left = std::u32string_view(lower).substr(0, i);
+        const std::u32string_view right = std::u32string_view(lower).substr(i);
+        if (knownLowerCase(left) && knownLowerCase(right))
+            result.push_back(encodeUtf8(left) + " " + encodeUtf8(right));
+    }
+
+    if (result.size() < static_cast<std::size_t>(maximum)) {
+        const std::string oem = toOem(lower);
+        TSuggestList list(maximum);
+        for (const auto& file : m_files) {
+            buildSuggestions(*file, oem, list);
+            // The list is shared by all files; words already taken from an earlier file stay out.
+            for (const TSuggestion& entry : list.entries()) {
+                std::string candidate = oemToUtf8(entry.word);
+                if (std::find(result.begin(), result.end(), candidate) == result.end())
+                    result.push_back(std::move(candidate));
+            }
+        }
+    }
+
+    for (std::string& entry : result)
+        entry = applyCasePattern(entry, original);
+    return result;
+}
+
+std::vector<std::string> TDictionary::complete(std::string_view prefix, int maximum)
+{
+    if (m_files.empty())
+        return {};
+    const std::u32string original = decodeWord(prefix);
+    bool convertible = false;
+    const std::string oem = toOem(lowerCase(original), &convertible);
+    if (!convertible)
+        return {};
+    std::vector<std::string> words = completions(*m_files.front(), oem, maximum);
+    for (std::string& entry : words)
+        entry = applyCasePattern(oemToUtf8(entry), original);
+    return words;
+}
+
+bool TDictionary::close()
+{
+    bool saved = true;
+    if (m_userWordsAdded) {
+        saved = m_userDictionary.save();
+        if (saved)
+            m_userWordsAdded = false;
+        else
+            setError(DictionaryError::FileError, m_userDictionary.errorString());
+    }
+    for (auto& file : m_files)
+        file->close();
+    m_files.clear();
+    m_filesOpen = false;
+    return saved;
+}
+
+} // namespace tessera::spell
