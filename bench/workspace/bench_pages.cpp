@@ -3,7 +3,7 @@
 #include "editor/tledit.h"
 #include "workspace/pagemanager.h"
 #include "workspace/pageprompts.h"
-#include "workspace/settings.h"
+#include "workspace/pagesettingsrecord.h"
 
 #include <QApplication>
 #include <QDir>

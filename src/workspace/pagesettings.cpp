@@ -1,6 +1,6 @@
 #include "workspace/pagesettings.h"
 
-#include "workspace/settings.h"
+#include "workspace/pagesettingsrecord.h"
 
 QStringList PageSettings::recentFiles(const TesseraSettings& settings)
 {

@@ -4,7 +4,7 @@
 #include "workspace/pageprompts.h"
 #include "workspace/pagesettings.h"
 #include "workspace/pagetexts.h"
-#include "workspace/settings.h"
+#include "workspace/pagesettingsrecord.h"
 
 #include <QDir>
 #include <QFile>
