@@ -134,6 +134,10 @@ void TOpenHTMLForm::setDirectory(const QString& directory)
     if (!dir.exists())
         return;
     m_directory = QDir::cleanPath(dir.absolutePath());
+    // The drive box shows the volume that holds the directory.
+    const int drive = m_driveBox->findData(QStorageInfo(m_directory).rootPath());
+    if (drive >= 0)
+        m_driveBox->setCurrentIndex(drive);
     fillDirectories();
     fillFiles();
 }

@@ -448,7 +448,6 @@ void PageManager::LoadFromPageHandle()
         return;
     PageRecord& record = m_pages.at(m_active);
     setCurrentDirectoryFromFile(record.fileName);
-    m_saveDialogDirectory = m_currentDirectory;
     m_saveDialogFileName = nameWithoutPath(record.fileName);
     m_currentFile = record.fileName;
     setStatusText(record.fileName);

@@ -139,6 +139,5 @@ private:
     QString m_currentDirectory;
     QString m_caption;
     QString m_statusText;
-    QString m_saveDialogDirectory;
     QString m_saveDialogFileName;
 };

@@ -4,6 +4,8 @@
 #include "workspace/pagefilters.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -49,7 +51,10 @@ QString QtPageFileDialogs::saveFileName(const QString& directory, const QString&
                                         int filterIndex)
 {
     QString selected = selectedQtFilter(filter, filterIndex);
-    const QString start = fileName.isEmpty() ? directory : fileName;
+    // The page's name alone is offered in the page's directory.
+    const QString start = fileName.isEmpty()              ? directory
+                          : QFileInfo(fileName).isAbsolute() ? fileName
+                                                             : QDir(directory).filePath(fileName);
     // Overwriting is confirmed by the caller with the program's own question.
     return QFileDialog::getSaveFileName(m_parent, QStringLiteral("Save As"), start, qtFileDialogFilter(filter),
                                         &selected, QFileDialog::DontConfirmOverwrite);
