@@ -80,6 +80,7 @@ PageManager::PageManager(QTabBar* WebPageTabs, TLEdit* WebPage, TLEdit* SpareEdi
     , m_programDirectory(programDirectory)
     , m_prompts(prompts)
     , m_dialogs(dialogs)
+    , m_swapFiles(QDir(programDirectory).filePath(QString::fromLatin1(PageTexts::programCopiesFileName)))
     , m_currentDirectory(programDirectory)
     , m_caption(formCaption(QString()))
 {

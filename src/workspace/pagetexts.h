@@ -8,6 +8,8 @@ namespace PageTexts {
 inline constexpr char newPageFileName[] = "newpage.htm";
 inline constexpr char scratchFileName[] = "scratch.txt";
 inline constexpr char browserCopyFileName[] = "tesseraview.htm";
+// Which swap files and browser copies the program wrote, so later runs may write them again.
+inline constexpr char programCopiesFileName[] = "swapfiles.txt";
 
 inline constexpr char couldNotFind[] = "Could not find or open: ";
 inline constexpr char emptyFileQuestion[] = "Empty file, start creation of new page?";

@@ -55,6 +55,30 @@ TEST(SwapFiles, onlyFilesMadeInThisRunAreWrittenOrDeleted)
     EXPECT_EQ(readBytes(ours), "new owner");
 }
 
+TEST(SwapFiles, ownershipLastsIntoTheNextRunUntilTheFileIsChanged)
+{
+    QTemporaryDir dir;
+    const QString store = dir.filePath("swapfiles.txt");
+    const QString copy = dir.filePath("tesseraview.htm");
+    const QString changed = dir.filePath("page.htm_");
+    QString error;
+    {
+        SwapFileRegistry firstRun(store);
+        ASSERT_TRUE(firstRun.write(copy, "first", &error));
+        ASSERT_TRUE(firstRun.write(changed, "first", &error));
+    }
+    {
+        QFile file(changed);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
+        file.write(" and the user's own words");
+    }
+    SwapFileRegistry nextRun(store);
+    EXPECT_TRUE(nextRun.write(copy, "second", &error)) << error.toStdString();
+    EXPECT_EQ(readBytes(copy), "second");
+    EXPECT_FALSE(nextRun.write(changed, "second", &error));
+    EXPECT_EQ(readBytes(changed), "first and the user's own words");
+}
+
 TEST(PageFiles, failedWritesLeaveTheOldFileAndGiveAReason)
 {
     QTemporaryDir dir;
