@@ -11,8 +11,22 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QTabBar>
 #include <Qsci/qsciscintilla.h>
+
+QStringList droppedFileNames(const QMimeData* data)
+{
+    QStringList names;
+    if (!data)
+        return names;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            names.append(url.toLocalFile());
+    }
+    return names;
+}
 
 namespace {
 
@@ -617,7 +631,7 @@ void PageManager::InsertFile1Click()
     m_editor->setFocus();
 }
 
-bool PageManager::LoadSpareEditorContents()
+bool PageManager::LoadSpareEditorContents(QString* errorString)
 {
     if (!m_spare)
         return true;
@@ -626,7 +640,11 @@ bool PageManager::LoadSpareEditorContents()
         return true;
     const PageReadResult read = PageFile::read(fileName);
     if (!read.ok) {
-        m_prompts->error(PageTexts::readFailed(fileName, read.errorString));
+        const QString message = PageTexts::readFailed(fileName, read.errorString);
+        if (errorString)
+            *errorString = message;
+        else
+            m_prompts->error(message);
         return false;
     }
     m_spareFormat = read.page.format;
@@ -635,7 +653,7 @@ bool PageManager::LoadSpareEditorContents()
     return true;
 }
 
-bool PageManager::SaveSpareEditorContents()
+bool PageManager::SaveSpareEditorContents(QString* errorString)
 {
     if (!m_spare)
         return true;
@@ -645,7 +663,11 @@ bool PageManager::SaveSpareEditorContents()
     const QString fileName = scratchFilePath();
     QString error;
     if (!PageFile::write(fileName, PageCodec::encode(text, m_spareFormat.encoding), &error)) {
-        m_prompts->error(PageTexts::writeFailed(fileName, error));
+        const QString message = PageTexts::writeFailed(fileName, error);
+        if (errorString)
+            *errorString = message;
+        else
+            m_prompts->error(message);
         return false;
     }
     m_spare->setModified(false);

@@ -10,11 +10,15 @@
 #include <functional>
 
 class PageFileDialogs;
+class QMimeData;
 class PagePrompts;
 class QTabBar;
 class QsciScintilla;
 class TLEdit;
 struct TesseraSettings;
+
+// The local files of a drop on the main window, in drop order; other URLs are left out.
+QStringList droppedFileNames(const QMimeData* data);
 
 // The open pages of the main window: one tab per page over the one page editor, with the page
 // list behind the tabs, the recent-file list and the internal clipboard editor. The window owns
@@ -82,8 +86,10 @@ public slots:
     // A page dragged from the project outline: a link around the selection.
     void WebPageDragDrop(const QString& outlineItemText);
     void InsertFile1Click();
-    bool LoadSpareEditorContents();
-    bool SaveSpareEditorContents();
+    // Without `errorString` a failure is shown as an error box; with it, the text is handed back
+    // instead (for callers that report failures together, such as shutdown).
+    bool LoadSpareEditorContents(QString* errorString = nullptr);
+    bool SaveSpareEditorContents(QString* errorString = nullptr);
     // Shows the helper; the window then resizes the splitter to show or hide the editor.
     void ToggleScratchPadClick();
 

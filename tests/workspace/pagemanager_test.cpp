@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <Qsci/qsciscintilla.h>
@@ -583,7 +585,11 @@ TEST_F(PagesTest, droppedFilesOpenInTurn)
 {
     const QString first = write("drop one.htm", "1");
     const QString second = write("drop two.htm", "2");
-    pages->FileDrag1Drop({first, QDir(work.path()).filePath("missing.htm"), second});
+    QMimeData drop;
+    drop.setUrls({QUrl::fromLocalFile(first), QUrl("https://example.com/x.htm"),
+                  QUrl::fromLocalFile(QDir(work.path()).filePath("missing.htm")), QUrl::fromLocalFile(second)});
+    EXPECT_EQ(droppedFileNames(&drop).size(), 3);
+    pages->FileDrag1Drop(droppedFileNames(&drop));
     EXPECT_EQ(tabLabels(), (QStringList{"drop one.htm", "drop two.htm"}));
     EXPECT_EQ(editorText(), "2");
     EXPECT_EQ(prompts.shown.size(), 1);
@@ -634,6 +640,11 @@ TEST_F(PagesTest, internalClipboardWriteFailureIsReported)
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_TRUE(prompts.shown[0].contains("scratch.txt"));
     EXPECT_EQ(spare.Text(), "notes");
+    // Shutdown collects the failure text instead of a box.
+    QString error;
+    EXPECT_FALSE(pages->SaveSpareEditorContents(&error));
+    EXPECT_TRUE(error.contains("scratch.txt"));
+    EXPECT_EQ(prompts.shown.size(), 1);
 }
 
 TEST_F(PagesTest, editorChangeEnablesSave)
