@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -116,6 +117,14 @@ PageManager::PageManager(QTabBar* WebPageTabs, TLEdit* WebPage, TLEdit* SpareEdi
         connect(m_spare, &TLEdit::OnAskIfStoreFile, this, [](int* answer) { *answer = int(StoreAnswer::DoNotStore); });
     }
     m_editor->setEnabled(false);
+    m_tabs->installEventFilter(this);
+}
+
+bool PageManager::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease)
+        WebPageTabsMouseUp();
+    return QObject::eventFilter(watched, event);
 }
 
 PageManager::~PageManager() = default;

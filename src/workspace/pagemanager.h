@@ -93,6 +93,10 @@ public slots:
     // Shows the helper; the window then resizes the splitter to show or hide the editor.
     void ToggleScratchPadClick();
 
+protected:
+    // A mouse-button release on the tab strip writes the backup (WebPageTabsMouseUp).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // A page is open (count above zero) or not: the tool book and page buttons follow it.
     void pagesOpenChanged(bool open);

@@ -6,7 +6,9 @@
 #include "workspace/pagetexts.h"
 #include "workspace/pagesettingsrecord.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
@@ -357,7 +359,9 @@ TEST_F(PagesTest, tabStripBackupWritesSwapAndBrowserCopy)
     const QString page = write("a.htm", "alpha");
     ASSERT_TRUE(pages->LoadFile(page, false));
     type("new ");
-    pages->WebPageTabsMouseUp();
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&tabs, &release);
     EXPECT_EQ(pages->statusText(), "A backup of the File has been saved with a '_' character appended.");
     EXPECT_EQ(readBytes(page + "_"), "new alpha");
     EXPECT_EQ(readBytes(QDir(work.path()).filePath("tesseraview.htm")), "new alpha");
