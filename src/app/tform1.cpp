@@ -8,7 +8,6 @@
 #include "editor/tledit.h"
 
 #include <Qsci/qsciscintilla.h>
-#include "workspace/settings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,14 +60,9 @@ bool contains(const QWidget* outer, const QWidget* inner)
 
 } // namespace
 
-struct TForm1::SettingsHolder {
-    TesseraSettings record;
-};
-
 TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     : QMainWindow(parent)
     , m_environment(std::move(environment))
-    , m_settings(std::make_unique<SettingsHolder>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(strings::applicationTitle);
@@ -276,8 +270,8 @@ MenuState TForm1::menuState() const
     state.previewHasSelection = m_previewQueries.hasSelection && m_previewQueries.hasSelection();
     state.previewHasDocument = m_previewQueries.hasDocument && m_previewQueries.hasDocument();
     state.clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
-    state.browser1Path = m_settings->record.defaults.browser1;
-    state.browser2Path = m_settings->record.defaults.browser2;
+    state.browser1Path = browserPath(m_settings, 1);
+    state.browser2Path = browserPath(m_settings, 2);
     return state;
 }
 
@@ -362,7 +356,7 @@ void TForm1::wireOwnCommands()
     });
     m_commands.setHandler(Command::HelpShowHints, [this] {
         setShowHints(!m_showHints);
-        m_settings->record.defaults.showHints = m_showHints;
+        showHints(m_settings) = m_showHints;
     });
     m_commands.setHandler(Command::HelpContents, [this] { openHelpContents(); });
     m_commands.setHandler(Command::HelpShowTips, [this] { showTipOfTheDay(); });
@@ -447,14 +441,13 @@ void TForm1::installLifecycleSteps()
         return StepResult::success();
     });
     m_lifecycle.setHandler(LifecycleStep::ReadSettings, [this] {
-        QSettings store;
-        ReadIni(m_settings->record, store);
+        readSettings(m_settings);
         applyReadSettings();
         return StepResult::success();
     });
 
     m_lifecycle.setHandler(LifecycleStep::ApplyDefaultWidth, [this] {
-        if (m_settings->record.window.width <= 0)
+        if (windowPlacement(m_settings).width <= 0)
             resize(designClientWidth, height());
         return StepResult::success();
     });
@@ -472,11 +465,9 @@ void TForm1::installLifecycleSteps()
     m_lifecycle.setHandler(LifecycleStep::SaveInternalClipboard, [this] { return saveInternalClipboard(); });
     m_lifecycle.setHandler(LifecycleStep::WriteSettings, [this] {
         captureSettings();
-        QSettings store;
-        SaveIni(m_settings->record, store);
-        store.sync();
-        if (store.status() != QSettings::NoError)
-            return StepResult::failure(QStringLiteral("The settings could not be written to %1.").arg(store.fileName()));
+        QString error;
+        if (!writeSettings(m_settings, &error))
+            return StepResult::failure(error);
         m_settingsWritten = true;
         return StepResult::success();
     });
@@ -484,57 +475,51 @@ void TForm1::installLifecycleSteps()
 
 void TForm1::applyReadSettings()
 {
-    const auto& record = m_settings->record;
-    // Splitter position and direction.
-    applySplitDirection(record.window.splitDirection);
-    // Custom tabs: hide those not shown, set the captions given. Removing from the end keeps the
-    // indexes of the remaining tabs valid.
-    const bool shown[4] = {record.defaults.showCustom[0], record.defaults.showCustom[1],
-                           record.defaults.showCustom[2], record.defaults.showCustom[3]};
-    for (int i = 3; i >= 0; --i) {
+    const WindowPlacement placement = windowPlacement(m_settings);
+    applySplitDirection(placement.splitDirection);
+    // Custom tabs: hide those not shown, set the captions given.
+    for (int i = 0; i < 4; ++i) {
         const int tab = firstCustomTab + i;
-        if (!record.defaults.customCaption[i].isEmpty())
-            m_powerBook->setTabText(tab, record.defaults.customCaption[i]);
-        m_powerBook->setTabVisible(tab, shown[i]);
+        if (!customTabCaption(m_settings, i).isEmpty())
+            m_powerBook->setTabText(tab, customTabCaption(m_settings, i));
+        m_powerBook->setTabVisible(tab, customTabShown(m_settings, i));
     }
-    // Window placement.
-    if (record.window.width > 0) {
-        if (record.window.maximized) {
+    if (placement.width > 0) {
+        if (placement.maximized)
             setWindowState(windowState() | Qt::WindowMaximized);
-        } else {
-            setGeometry(record.window.left, record.window.top, record.window.width, record.window.height);
-        }
+        else
+            setGeometry(placement.left, placement.top, placement.width, placement.height);
     }
     // Hints: the window is designed with them on.
-    if (!record.defaults.showHints)
+    if (!showHints(m_settings))
         m_commands.run(Command::HelpShowHints);
-    // Browser captions and the rest of the menu state follow from the record.
     updateCommandStates();
 }
 
 void TForm1::captureSettings()
 {
-    auto& record = m_settings->record;
-    const QRect placement = normalGeometry().isValid() ? normalGeometry() : geometry();
-    record.window.top = placement.top();
-    record.window.left = placement.left();
-    record.window.width = placement.width();
-    record.window.height = placement.height();
-    record.window.maximized = isMaximized();
+    WindowPlacement placement = windowPlacement(m_settings);
+    const QRect geometryNow = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    placement.top = geometryNow.top();
+    placement.left = geometryNow.left();
+    placement.width = geometryNow.width();
+    placement.height = geometryNow.height();
+    placement.maximized = isMaximized();
     const QList<int> sizes = m_splitScreen->sizes();
-    if (!sizes.isEmpty())
-        record.window.splitPosition = sizes.first();
-    record.defaults.showHints = m_showHints;
-    record.defaults.showProjectPanel = m_commands.isChecked(Command::ProjectDisplay);
+    if (!sizes.isEmpty() && sizes.first() > 0)
+        placement.splitPosition = sizes.first();
+    setWindowPlacement(m_settings, placement);
+    showHints(m_settings) = m_showHints;
+    showProjectPanel(m_settings) = m_commands.isChecked(Command::ProjectDisplay);
     for (int i = 0; i < 4; ++i)
-        record.defaults.customCaption[i] = m_powerBook->tabText(firstCustomTab + i);
+        customTabCaption(m_settings, i) = m_powerBook->tabText(firstCustomTab + i);
 }
 
 void TForm1::applySplitDirection(int direction)
 {
     m_splitScreen->setOrientation(direction == 1 ? Qt::Horizontal : Qt::Vertical);
     const int total = m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width();
-    const int position = m_settings->record.window.splitPosition;
+    const int position = windowPlacement(m_settings).splitPosition;
     if (position > 0)
         m_splitScreen->setSizes({position, qMax(1, total - position)});
 }
@@ -545,7 +530,9 @@ void TForm1::toggleSplitStyle()
     m_splitScreen->setOrientation(flipped ? Qt::Horizontal : Qt::Vertical);
     const int total = flipped ? m_splitScreen->width() : m_splitScreen->height();
     m_splitScreen->setSizes({total / 2, total - total / 2});
-    m_settings->record.window.splitDirection = flipped ? 1 : 0;
+    WindowPlacement placement = windowPlacement(m_settings);
+    placement.splitDirection = flipped ? 1 : 0;
+    setWindowPlacement(m_settings, placement);
 }
 
 void TForm1::setShowHints(bool on)
@@ -572,18 +559,17 @@ TipBook TForm1::tipBook() const
 
 void TForm1::showTipOfTheDay()
 {
-    auto& helpers = m_settings->record.helpers;
     TfTipOfTheDay dialog(tipBook(), this);
-    dialog.setIndex(helpers.tipNumber);
-    dialog.setShowAtStartup(helpers.showTipOfTheDay);
+    dialog.setIndex(tipNumber(m_settings));
+    dialog.setShowAtStartup(showTipsFlag(m_settings));
     dialog.exec();
-    helpers.tipNumber = dialog.index() + 2;
-    helpers.showTipOfTheDay = dialog.showAtStartup();
+    tipNumber(m_settings) = dialog.index() + 2;
+    showTipsFlag(m_settings) = dialog.showAtStartup();
 }
 
 void TForm1::showHelper(Helper helper)
 {
-    bool& flag = m_settings->record.helpers.flag(static_cast<int>(helper));
+    bool& flag = helperFlag(m_settings, helper);
     flag = ShowHelper(static_cast<int>(helper), helperCaption(helper), flag, tipBook(), this);
 }
 
@@ -617,7 +603,7 @@ void TForm1::showEvent(QShowEvent* event)
     m_shownOnce = true;
     const int total = m_mainSplitter->width() > 0 ? m_mainSplitter->width() : width();
     m_mainSplitter->setSizes({total / 5, total - total / 5, 0});
-    if (m_settings->record.window.splitPosition <= 0) {
+    if (windowPlacement(m_settings).splitPosition <= 0) {
         const int height = m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width();
         m_splitScreen->setSizes({height / 2, height - height / 2});
     }
@@ -655,7 +641,7 @@ void TForm1::firstActivation()
     if (m_activatedOnce || m_closing)
         return;
     m_activatedOnce = true;
-    if (m_settings->record.helpers.showTipOfTheDay && !isPageOpen())
+    if (showTipsFlag(m_settings) && !isPageOpen())
         showTipOfTheDay();
 }
 

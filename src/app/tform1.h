@@ -7,6 +7,7 @@
 #include "app/mainmenus.h"
 #include "app/menurules.h"
 #include "app/programdirectory.h"
+#include "app/settingsrecord.h"
 
 #include <QMainWindow>
 
@@ -43,6 +44,8 @@ public:
     MainMenus& menus() { return *m_menus; }
     Lifecycle& lifecycle() { return m_lifecycle; }
     const ProgramDirectory& programDirectory() const { return m_environment.programDirectory; }
+    // The settings read at start and written at exit; dialogs change them in between.
+    SettingsRecord& settings() { return m_settings; }
 
     TLEdit* webPage() const { return m_webPage; }
     TLEdit* spareEditor() const { return m_spareEditor; }
@@ -134,8 +137,7 @@ private:
     CommandRegistry m_commands;
     Lifecycle m_lifecycle;
     std::unique_ptr<MainMenus> m_menus;
-    struct SettingsHolder;
-    std::unique_ptr<SettingsHolder> m_settings;
+    SettingsRecord m_settings;
 
     ButtonPanel* m_buttonPanel = nullptr;
     QTabWidget* m_powerBook = nullptr;
