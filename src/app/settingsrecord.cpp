@@ -4,10 +4,6 @@
 
 #include <QSettings>
 
-#if __has_include("workspace/settings.h")
-#error "Map the main window's settings onto the settings store here."
-#else
-
 namespace {
 
 // The stand-in reads only the window's own keys, with the same sections and names as the store.
@@ -169,5 +165,3 @@ void setWindowPlacement(SettingsRecord& record, const WindowPlacement& placement
     w.splitPosition = placement.splitPosition;
     w.splitDirection = placement.splitDirection;
 }
-
-#endif

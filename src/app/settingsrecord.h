@@ -7,13 +7,10 @@
 // The settings record as the main window sees it. Everything the window needs from the settings
 // store goes through the few functions below, so the store's own layout is known in one file.
 //
-// FIXME: until the settings store is in the tree, a stand-in record with the window's own keys
-// keeps the window working; it lives in its own namespace so it can never be mistaken for the
-// real record. Remove it once the store exists.
-#if __has_include("workspace/settings.h")
-#include "workspace/settings.h"
-using SettingsRecord = TesseraSettings;
-#else
+// FIXME: the settings store is not in the tree yet. A stand-in record with the window's own keys
+// (same sections, names and types) keeps the window working; it lives in its own namespace so it
+// can never be mistaken for the store's record. Once the store exists, SettingsRecord becomes its
+// record and settingsrecord.cpp maps these functions onto it and calls its ReadIni / SaveIni.
 namespace standin {
 struct TesseraSettings {
     struct Helpers {
@@ -41,7 +38,6 @@ struct TesseraSettings {
 };
 } // namespace standin
 using SettingsRecord = standin::TesseraSettings;
-#endif
 
 // Reads every setting into the record (defaults for what is missing or garbled).
 void readSettings(SettingsRecord& record);
