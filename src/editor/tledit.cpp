@@ -321,7 +321,7 @@ bool TLEdit::LoadFromFile(const QString& fileName)
     }
 
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)utf8.decode(bytes);
+    const QString decoded = utf8.decode(bytes);
     m_fileIsLatin1 = utf8.hasError();
     readText(m_fileIsLatin1 ? QString::fromLatin1(bytes).toUtf8() : bytes);
 
@@ -895,6 +895,16 @@ void TLEdit::handleKeyPress(QKeyEvent* event)
             event->accept();
             return;
         }
+    }
+
+    // A chord with Ctrl or Alt that the editor has no command for is meant for a menu, never for
+    // the text (a disabled menu item's Ctrl+1 must not type "1"; a shifted digit arrives as "!").
+    const bool control = effective->modifiers() & Qt::ControlModifier;
+    const bool alt = effective->modifiers() & Qt::AltModifier;
+    if (control != alt && !effective->text().isEmpty() && effective->text().at(0).isPrint()
+        && !m_view->standardCommands()->boundTo(key)) {
+        event->ignore();
+        return;
     }
 
     m_view->typeKey(effective);
