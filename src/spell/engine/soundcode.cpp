@@ -6,7 +6,7 @@ namespace tessera::spell {
 
 namespace {
 
-constexpr char kLetterDigits[] = "01230120022455012623010202"; // A-Z
+constexpr char kLetterDigits[] = "01230122022455012623010202"; // A-Z
 
 struct DigitTable {
     std::array<char, 256> digits{};

@@ -15,7 +15,7 @@ namespace {
 // depth is bounded by the word length and this budget bounds the number of nodes read.
 std::int64_t visitBudget(const TDCTFile& file)
 {
-    return std::max<std::int64_t>(std::int64_t(file.nodeCount()) * 64, 1 << 16);
+    return std::int64_t(file.nodeCount()) * 16 + 1024;
 }
 
 struct SuggestWalk {
