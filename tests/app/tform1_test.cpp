@@ -84,6 +84,21 @@ private:
     QTemporaryDir m_root;
 };
 
+// Closes the next modal dialog once it is up, after `act` has worked on it.
+void whenDialogOpens(std::function<void(QDialog*)> act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+            dialog->accept();
+        }
+    });
+    timer->start(10);
+}
+
 QStringList names(std::initializer_list<LifecycleStep> list)
 {
     QStringList result;
@@ -291,6 +306,36 @@ TEST(TForm1, LayoutAndViews)
     EXPECT_FALSE(window->isFullScreenView());
 }
 
+TEST(TForm1, WindowSettingsRoundTrip)
+{
+    Fixture fixture;
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("WindowAttributes/Width"), QStringLiteral("garbled"));
+        settings.setValue(QStringLiteral("Helpers/TipNumber"), QStringLiteral("12x"));
+    }
+    auto window = fixture.makeWindow();
+    window->show();
+    EXPECT_EQ(window->width(), 711) << "a garbled width keeps the design size";
+    window->commands().trigger(Command::ToggleSplitStyle);
+    whenDialogOpens([](QDialog* dialog) { dialog->findChild<QCheckBox*>()->setChecked(false); });
+    window->showHelper(Helper::InternalClipboardContents);
+    window->showHelper(Helper::InternalClipboardContents); // the flag is clear now: nothing shows
+    window->setGeometry(40, 50, 800, 600);
+    ASSERT_TRUE(window->close());
+
+    QSettings settings;
+    EXPECT_EQ(settings.value(QStringLiteral("WindowAttributes/SplitDirection")).toInt(), 1);
+    EXPECT_EQ(settings.value(QStringLiteral("WindowAttributes/Width")).toInt(), 800);
+    EXPECT_EQ(settings.value(QStringLiteral("Helpers/InternalClipboard")).toInt(), 0);
+    EXPECT_EQ(settings.value(QStringLiteral("Helpers/SavingToDefault")).toInt(), 1);
+    EXPECT_EQ(settings.value(QStringLiteral("Helpers/TipNumber")).toInt(), 10);
+
+    auto again = fixture.makeWindow();
+    EXPECT_EQ(again->splitScreen()->orientation(), Qt::Horizontal) << "the split style comes back";
+    EXPECT_EQ(again->width(), 800);
+}
+
 TEST(TForm1, ShowHintsToggles)
 {
     Fixture fixture;
@@ -303,21 +348,6 @@ TEST(TForm1, ShowHintsToggles)
     EXPECT_TRUE(window->commands().isChecked(Command::HelpShowHints));
     window->close();
     EXPECT_TRUE(QSettings().value(QStringLiteral("Defaults/ShowHints")).toBool());
-}
-
-// Closes the next modal dialog once it is up, after `act` has worked on it.
-void whenDialogOpens(std::function<void(QDialog*)> act)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-            dialog->accept();
-        }
-    });
-    timer->start(10);
 }
 
 TEST(TipOfTheDay, StepsThroughTipsAndStoresPosition)
