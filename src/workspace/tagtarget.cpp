@@ -121,8 +121,11 @@ std::pair<QString, QString> TagRules::unevenTags(const QString& line)
         const qsizetype description = rest.indexOf(separator);
         closing = description < 0 ? rest : rest.left(description);
     }
+    // A bare tag name gets its brackets; a text that already has one of them (such as the -->
+    // of a comment) is taken as written.
     auto wrapped = [](const QString& text) {
-        return text.isEmpty() || text.contains(QLatin1Char('<')) ? text : QLatin1Char('<') + text + QLatin1Char('>');
+        const bool bare = !text.contains(QLatin1Char('<')) && !text.contains(QLatin1Char('>'));
+        return text.isEmpty() || !bare ? text : QLatin1Char('<') + text + QLatin1Char('>');
     };
     return {wrapped(opening), wrapped(closing)};
 }
