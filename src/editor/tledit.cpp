@@ -12,8 +12,10 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStringDecoder>
 #include <QVBoxLayout>
@@ -60,6 +62,19 @@ protected:
         return QsciScintilla::event(event);
     }
     void keyPressEvent(QKeyEvent* event) override { m_owner->handleKeyPress(event); }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QsciScintilla::resizeEvent(event);
+        // A selection made while the view was still small scrolled it sideways; once the caret
+        // fits without that, show the lines from their start again.
+        const long offset = send(SCI_GETXOFFSET);
+        if (offset > 0) {
+            const long caret = send(SCI_GETCURRENTPOS);
+            const long caretX = send(SCI_POINTXFROMPOSITION, 0, caret) + offset;
+            if (caretX < viewport()->width() - 20)
+                send(SCI_SETXOFFSET, 0);
+        }
+    }
     void keyReleaseEvent(QKeyEvent* event) override
     {
         QsciScintilla::keyReleaseEvent(event);
@@ -166,6 +181,8 @@ TLEdit::TLEdit(QWidget* parent)
     m_view->setTabWidth(m_tabStopSize);
     m_view->setIndentationsUseTabs(true);
     m_view->setFrameShape(QFrame::NoFrame);
+    m_view->send(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
+    m_view->send(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
     // The owner supplies the pop-up menu; the editing widget's own one would bypass its hooks.
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setMarginWidth(0, 0);
@@ -174,10 +191,10 @@ TLEdit::TLEdit(QWidget* parent)
     m_view->setMarginMarkerMask(1, 1 << m_bookmarkMarker);
     setBookmarkLook(3, Qt::black, Qt::white);
 
-    m_font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    m_font.setPixelSize(13);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(13);
     m_view->setLexer(m_lexer);
-    applyLook();
+    setEditorFont(font);
 
     connect(m_view, &QsciScintilla::textChanged, this, &TLEdit::OnChange);
     connect(m_view, &QsciScintilla::selectionChanged, this, &TLEdit::selectionChanged);
@@ -628,6 +645,13 @@ void TLEdit::setHighlight(bool on)
 void TLEdit::setEditorFont(const QFont& font)
 {
     m_font = font;
+    // The highlighting styles take their size in points only; a font given in pixels would come
+    // out at a size of -1.
+    if (m_font.pointSizeF() <= 0 && m_font.pixelSize() > 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const qreal dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+        m_font.setPointSizeF(m_font.pixelSize() * 72.0 / dpi);
+    }
     applyLook();
 }
 

@@ -17,7 +17,7 @@ int main(int argc, char** argv)
                                    "<BODY BGCOLOR=\"#FFFFFF\">\r\n<H1>Sample</H1>\r\n<!-- a comment -->\r\n"
                                    "<P>Some <B>bold</B> text.</P>\r\n</BODY>\r\n</HTML>\r\n"));
     editor->setBookmark(2, 3);
-    editor->SetSelection(8, 9, 8, 13);
+    editor->SetSelection(8, 11, 8, 15);
     window.setCentralWidget(editor);
     window.resize(760, 420);
     window.move(20, 20);
