@@ -429,8 +429,8 @@ void TForm1::wireEditorCommands()
 void TForm1::installLifecycleSteps()
 {
     m_lifecycle.setHandler(LifecycleStep::CreateHistoryItems, [this] {
-        // The ten hidden History items exist from the start; the preview shows them (Part of
-        // the preview's own handling) once it has a history.
+        // The ten History items exist, hidden, from the start; the preview shows the menu once
+        // it has a history to offer.
         QMenu* history = m_menus->historyMenu();
         history->menuAction()->setVisible(false);
         return StepResult::success();
