@@ -146,8 +146,8 @@ TEST(ToolBookTest, Screenshots)
     const QString directory = qEnvironmentVariable("TESSERA_SCREENSHOT_DIR");
     if (directory.isEmpty())
         GTEST_SKIP() << "TESSERA_SCREENSHOT_DIR is not set";
+    QWidget window; // outlives the book, whose tab widget it holds
     Book book;
-    QWidget window;
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(&book.tabs);
