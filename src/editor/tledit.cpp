@@ -239,6 +239,10 @@ void TLEdit::emitCaret()
     int line = 0;
     int column = 0;
     positionToLineColumn(static_cast<int>(m_view->send(QsciScintillaBase::SCI_GETCURRENTPOS)), &line, &column);
+    if (line == m_caretLine && column == m_caretColumn)
+        return;
+    m_caretLine = line;
+    m_caretColumn = column;
     Q_EMIT caretMoved(line, column);
 }
 
@@ -258,6 +262,8 @@ void TLEdit::SetSelection()
     const int anchor = toPosition(m_selection.StartLine, m_selection.StartPos);
     const int caret = toPosition(m_selection.EndLine, m_selection.EndPos);
     m_view->send(QsciScintillaBase::SCI_SETSEL, anchor, caret);
+    // The view reports caret moves only when it next paints; callers of this want it at once.
+    emitCaret();
 }
 
 void TLEdit::SetSelection(const EditorSelection& selection)
@@ -402,6 +408,7 @@ void TLEdit::insertBlock(const QByteArray& utf8)
     m_view->send(QsciScintillaBase::SCI_ENDUNDOACTION);
     m_view->send(QsciScintillaBase::SCI_SETEMPTYSELECTION, after);
     m_view->send(QsciScintillaBase::SCI_SCROLLCARET);
+    emitCaret();
 }
 
 void TLEdit::clearAll()

@@ -272,4 +272,6 @@ private:
 
     QList<int> m_releasedKeys;
     bool m_lastInsertMode = true;
+    int m_caretLine = 1;
+    int m_caretColumn = 0;
 };

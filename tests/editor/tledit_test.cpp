@@ -332,3 +332,23 @@ TEST(TLEdit, ClipboardAndSelectAll)
     editor.clearAll();
     EXPECT_EQ(editor.Text(), QString());
 }
+
+TEST(TLEdit, ChangeAndCaretEvents)
+{
+    TLEdit editor;
+    QSignalSpy changes(&editor, &TLEdit::OnChange);
+    QSignalSpy caret(&editor, &TLEdit::caretMoved);
+    editor.setText("ab\r\ncd");
+    editor.SetSelection(2, 1, 2, 1);
+    ASSERT_FALSE(caret.isEmpty());
+    EXPECT_EQ(caret.last().at(0).toInt(), 2);
+    EXPECT_EQ(caret.last().at(1).toInt(), 1);
+
+    changes.clear();
+    editor.InsertText("x");
+    EXPECT_GE(changes.count(), 1);
+    changes.clear();
+    editor.SetSelection(1, 0, 1, 2); // moving the selection is no change
+    editor.GetSelText();
+    EXPECT_EQ(changes.count(), 0);
+}
