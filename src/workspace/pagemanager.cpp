@@ -162,6 +162,8 @@ void PageManager::showHelper(int number)
 
 void PageManager::StartUp()
 {
+    // The settings may have been read after this object was made.
+    m_recent.setEntries(PageSettings::recentFiles(*m_settings));
     emit recentFilesChanged(m_recent.entries());
     const QString first = m_recent.entries().value(0);
     if (PageSettings::autoLoad(*m_settings) && !first.isEmpty() && QFileInfo(first).isFile())
@@ -290,10 +292,8 @@ bool PageManager::LoadFile(const QString& name, bool inProject)
     m_editor->setFileName(fileName);
     m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
     m_editor->setModified(false);
-    if (exists) {
-        result = true;
-        setSaveEnabled(false);
-    }
+    setSaveEnabled(false);
+    result = exists;
 
     emit previewUpdateRequested();
     m_saveDialogFileName = fileName;

@@ -56,7 +56,7 @@ public:
     QString scratchFilePath() const;
     QString newPageFilePath() const;
 
-    // Start-up: the recent-file menu from the settings, then the AutoLoad page.
+    // After the settings are read: the recent-file menu from them, then the AutoLoad page.
     void StartUp();
 
     bool LoadFile(const QString& fileName, bool inProject);

@@ -578,9 +578,11 @@ TEST_F(PagesTest, recentMenuReopensAndAutoLoadOpensTheFirstAtStart)
     EXPECT_EQ(PageSettings::recentFiles(settings), pages->recentFiles());
     ASSERT_TRUE(pages->CloseAllPages());
 
-    PageSettings::setAutoLoad(settings, true);
     makeManager();
+    PageSettings::setAutoLoad(settings, true);
+    PageSettings::setRecentFiles(settings, {files[2], files[0]});
     pages->StartUp();
+    EXPECT_EQ(pages->recentFiles(), (QStringList{files[2], files[0], "", ""}));
     EXPECT_EQ(tabs.count(), 1);
     EXPECT_EQ(pages->currentFile(), files[2]);
 }
