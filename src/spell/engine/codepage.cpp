@@ -93,6 +93,41 @@ bool decodeUtf8(std::string_view text, std::u32string& out)
     return true;
 }
 
+char32_t decodeUtf8At(std::string_view text, std::size_t position, std::size_t& length)
+{
+    const auto lead = static_cast<unsigned char>(text[position]);
+    length = 1;
+    if (lead < 0x80)
+        return lead;
+    std::size_t extra = 0;
+    char32_t c = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        c = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        c = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        c = lead & 0x07;
+    } else {
+        return 0xFFFD;
+    }
+    if (position + extra >= text.size())
+        return 0xFFFD;
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(text[position + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0xFFFD;
+        c = (c << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return 0xFFFD;
+    length = 1 + extra;
+    return c;
+}
+
 void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {

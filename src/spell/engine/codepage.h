@@ -16,6 +16,9 @@ char32_t windows1252ToUnicode(unsigned char byte);
 // Decodes UTF-8; returns false on a malformed sequence (the text decoded so far is kept).
 bool decodeUtf8(std::string_view text, std::u32string& out);
 std::string encodeUtf8(std::u32string_view text);
+// Decodes the character at `position` without allocating; a malformed sequence reads as U+FFFD,
+// one byte long.
+char32_t decodeUtf8At(std::string_view text, std::size_t position, std::size_t& length);
 void appendUtf8(std::string& out, char32_t codePoint);
 
 // UTF-8 to code page 437; false when the text is malformed or holds a character the code page lacks.

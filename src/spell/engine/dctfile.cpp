@@ -146,6 +146,24 @@ bool TDCTFile::node(std::uint32_t n, dct::Node& out)
 std::uint32_t TDCTFile::findSibling(std::uint32_t first, unsigned char letter, dct::Node& found)
 {
     std::uint32_t n = first;
+    if (m_map) {
+        // The lookup's inner loop: read the mapped words directly.
+        for (int count = 0; count < kMaxSiblings; ++count, ++n) {
+            if (n == 0 || n > m_nodeCount) {
+                markCorrupt();
+                return 0;
+            }
+            const std::uint32_t word = readLittleEndian(m_map + dct::nodeOffset(n));
+            if ((word >> 24) == letter) {
+                found = dct::unpackNode(word);
+                return n;
+            }
+            if (word & dct::kLastSiblingBit)
+                return 0;
+        }
+        markCorrupt();
+        return 0;
+    }
     for (int count = 0; count < kMaxSiblings; ++count, ++n) {
         if (!node(n, found))
             return 0;

@@ -4,6 +4,7 @@
 #include "spell/engine/suggestlist.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <filesystem>
 
@@ -15,31 +16,30 @@ namespace {
 
 std::atomic<bool> g_instanceExists{false};
 
-// Decodes and cuts to the engine's word length. Malformed bytes become U+FFFD, which no
-// dictionary holds.
+// Decodes and cuts to the engine's word length, without allocating. Malformed bytes become
+// U+FFFD, which no dictionary holds.
+struct WordBuffer {
+    std::array<char32_t, dct::kMaxWordLength> characters;
+    std::size_t size = 0;
+    std::u32string_view view() const { return {characters.data(), size}; }
+};
+
+void decodeWordInto(std::string_view word, WordBuffer& out)
+{
+    out.size = 0;
+    std::size_t i = 0;
+    while (i < word.size() && out.size < dct::kMaxWordLength) {
+        std::size_t length = 1;
+        out.characters[out.size++] = decodeUtf8At(word, i, length);
+        i += length;
+    }
+}
+
 std::u32string decodeWord(std::string_view word)
 {
-    std::u32string out;
-    std::size_t i = 0;
-    while (i < word.size() && out.size() < dct::kMaxWordLength) {
-        std::size_t length = 1;
-        const auto lead = static_cast<unsigned char>(word[i]);
-        if (lead >= 0xF0)
-            length = 4;
-        else if (lead >= 0xE0)
-            length = 3;
-        else if (lead >= 0xC0)
-            length = 2;
-        std::u32string one;
-        if (i + length <= word.size() && decodeUtf8(word.substr(i, length), one) && one.size() == 1) {
-            out.push_back(one[0]);
-            i += length;
-        } else {
-            out.push_back(0xFFFD);
-            ++i;
-        }
-    }
-    return out;
+    WordBuffer buffer;
+    decodeWordInto(word, buffer);
+    return std::u32string(buffer.view());
 }
 
 // Converts to code page 437; a character the code page lacks becomes NUL, a letter no sound
@@ -156,12 +156,16 @@ bool TDictionary::knownLowerCase(std::u32string_view lower)
         return false;
     if (!m_userDictionary.empty() && m_userDictionary.contains(encodeUtf8(lower)))
         return true;
-    bool convertible = false;
-    const std::string oem = toOem(lower, &convertible);
-    if (!convertible)
-        return false;
+    std::array<char, dct::kMaxWordLength> oem;
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        unsigned char byte = 0;
+        if (!unicodeToCp437(lower[i], byte))
+            return false;
+        oem[i] = static_cast<char>(byte);
+    }
+    const std::string_view oemWord(oem.data(), lower.size());
     for (const auto& file : m_files) {
-        if (file->contains(oem))
+        if (file->contains(oemWord))
             return true;
     }
     return false;
@@ -169,7 +173,11 @@ bool TDictionary::knownLowerCase(std::u32string_view lower)
 
 bool TDictionary::isKnownWord(std::string_view word)
 {
-    return knownLowerCase(lowerCase(decodeWord(word)));
+    WordBuffer buffer;
+    decodeWordInto(word, buffer);
+    for (std::size_t i = 0; i < buffer.size; ++i)
+        buffer.characters[i] = lowerLetter(buffer.characters[i]);
+    return knownLowerCase(buffer.view());
 }
 
 bool TDictionary::addWord(std::string_view word)
