@@ -3,6 +3,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -185,4 +187,15 @@ TEST(TLEditKeys, DoubleClickSelectsTheAttribute)
     QTest::mouseDClick(w.editor->scintilla()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 5));
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(w.editor->GetSelText(), R"(BGCOLOR="#00FF00")");
+}
+
+// The owner's pop-up menu replaces the editing widget's own one.
+TEST(TLEditKeys, ContextMenuGoesToTheOwner)
+{
+    TLEdit editor;
+    editor.setContextMenuPolicy(Qt::CustomContextMenu);
+    QSignalSpy requests(&editor, &QWidget::customContextMenuRequested);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(editor.scintilla()->viewport(), &event);
+    EXPECT_EQ(requests.count(), 1);
 }
