@@ -11,6 +11,8 @@ namespace tessera::viewer {
 
 namespace {
 
+constexpr char kPlaceholders[] = {kImagePlaceholder, kControlPlaceholder, 0};
+
 TMyFont offsetFont(TMyFont font, VerticalOffset offset)
 {
     if (offset != VerticalOffset::Normal)
@@ -54,7 +56,7 @@ std::unique_ptr<TSectionBase> TSection::clone(TSectionList* master) const
     return std::unique_ptr<TSectionBase>(new TSection(*this, master));
 }
 
-void TSection::appendRaw(const std::string& text, SourceRange source)
+void TSection::appendRaw(std::string_view text, SourceRange source)
 {
     if (text.empty())
         return;
@@ -65,16 +67,21 @@ void TSection::appendRaw(const std::string& text, SourceRange source)
 
 void TSection::AddText(const std::string& textIn, SourceRange source)
 {
-    if (textIn.empty())
+    std::string_view text(textIn);
+    if (text.empty())
         return;
     // Placeholder bytes may only come from AddImage and AddFormControl.
-    std::string text = textIn;
-    std::erase_if(text, [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
-    if (!text.empty() && text.front() == ' ') {
+    if (text.find_first_of(kPlaceholders) != std::string_view::npos) {
+        std::string cleaned(text);
+        std::erase_if(cleaned, [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
+        AddText(cleaned, source);
+        return;
+    }
+    if (text.front() == ' ') {
         bool onlyFloats = !m_text.empty() && m_images.size() == m_text.size()
             && std::all_of(m_images.begin(), m_images.end(), [](const auto& image) { return image->isFloating(); });
         if (m_text.empty() || m_text.back() == ' ' || onlyFloats) {
-            text.erase(0, 1);
+            text.remove_prefix(1);
             ++source.begin;
         }
     }
@@ -165,6 +172,10 @@ std::unique_ptr<TSectionBase> TPreFormated::clone(TSectionList* master) const
 
 void TPreFormated::AddText(const std::string& textIn, SourceRange source)
 {
+    if (textIn.find_first_of(kPlaceholders) == std::string::npos) {
+        appendRaw(textIn, source);
+        return;
+    }
     std::string text = textIn;
     std::erase_if(text, [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
     appendRaw(text, source);

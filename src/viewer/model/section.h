@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessera::viewer {
@@ -83,7 +84,7 @@ protected:
     void setListType(ListType type) { m_listType = type; }
     void setItemNumber(int number) { m_itemNumber = number; }
     void setPlain(bool plain) { m_plain = plain; }
-    void appendRaw(const std::string& text, SourceRange source);
+    void appendRaw(std::string_view text, SourceRange source);
 
 private:
     std::string m_text;

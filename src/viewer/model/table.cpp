@@ -29,7 +29,7 @@ void readWidth(const TAttribute* attribute, int& width, bool& percent)
 } // namespace
 
 TCellObj::TCellObj(TSectionList* master, const TAttributeList& attributes, VAlign defaultAlign)
-    : m_vAlign(defaultAlign), m_cell(std::make_unique<TCell>(master))
+    : m_vAlign(defaultAlign), m_cell(master)
 {
     if (const TAttribute* span = attributes.find(AttrSymbol::ColSpan); span && span->value > 1)
         m_colSpan = std::min<int>(span->value, kMaxSpan);
@@ -61,7 +61,7 @@ std::unique_ptr<TCellObj> TCellObj::clone(TSectionList* master) const
     copy->m_widthPercent = m_widthPercent;
     copy->m_hasBackground = m_hasBackground;
     copy->m_background = m_background;
-    copy->m_cell->copyFrom(*m_cell);
+    copy->m_cell.copyFrom(m_cell);
     return copy;
 }
 

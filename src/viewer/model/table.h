@@ -31,8 +31,8 @@ public:
     bool hasBackground() const { return m_hasBackground; }
     Color background() const { return m_background; }
     void setBackground(Color color) { m_background = color; m_hasBackground = true; }
-    TCell& cell() { return *m_cell; }
-    const TCell& cell() const { return *m_cell; }
+    TCell& cell() { return m_cell; }
+    const TCell& cell() const { return m_cell; }
 
     // Layout results.
     int x = 0;
@@ -52,7 +52,7 @@ private:
     bool m_widthPercent = false;
     bool m_hasBackground = false;
     Color m_background;
-    std::unique_ptr<TCell> m_cell;
+    TCell m_cell;
 };
 
 // A row of a table. A null entry is an empty slot (where a span reaches, added by layout).

@@ -14,6 +14,7 @@
 #include "viewer/parser/symbols.h"
 
 #include <bitset>
+#include <cstring>
 #include <memory>
 
 namespace tessera::viewer {
@@ -1200,6 +1201,16 @@ bool isValidUtf8(std::string_view text)
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const unsigned char* end = p + text.size();
     while (p < end) {
+        // Runs of ASCII go eight bytes at a time.
+        while (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
         unsigned char c = *p;
         if (c < 0x80) {
             ++p;

@@ -6,7 +6,7 @@
 
 namespace tessera::viewer {
 
-void Reader::next()
+void Reader::nextSlow()
 {
     for (;;) {
         while (m_next < m_size && dropped(static_cast<unsigned char>(m_data[m_next])))

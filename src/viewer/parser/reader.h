@@ -22,7 +22,19 @@ public:
     bool atWhite() const { return m_ch == ' ' || m_ch == '\r'; }
 
     // Throws EParseError when the text ends inside a comment.
-    void next();
+    void next()
+    {
+        // Most characters are plain text: take them without the general path.
+        if (m_next < m_size) {
+            unsigned char c = static_cast<unsigned char>(m_data[m_next]);
+            if (c >= 32 && c != '<' && c != 127) {
+                m_offset = m_next++;
+                m_ch = c;
+                return;
+            }
+        }
+        nextSlow();
+    }
     void skipWhite()
     {
         while (atWhite())
@@ -33,6 +45,7 @@ public:
 
 private:
     static bool dropped(unsigned char c) { return (c < 32 && c != '\t' && c != '\n' && c != '\r') || c == 127; }
+    void nextSlow();
     void skipComment();
 
     const char* m_data;

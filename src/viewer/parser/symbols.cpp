@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <unordered_map>
+#include <vector>
 
 namespace tessera::viewer {
 
@@ -85,28 +85,45 @@ bool tagKeepsAttributes(Tag tag)
     }
 }
 
+namespace {
+
+// Names indexed by their first letter, so that a lookup compares a handful of names at most.
+template <typename Entry, std::size_t N>
+struct LetterIndex {
+    std::array<std::vector<const Entry*>, 26> byLetter;
+
+    explicit LetterIndex(const Entry (&entries)[N])
+    {
+        for (const Entry& entry : entries)
+            byLetter[static_cast<std::size_t>(entry.name[0] - 'A')].push_back(&entry);
+    }
+
+    const Entry* find(std::string_view name) const
+    {
+        if (name.empty() || name[0] < 'A' || name[0] > 'Z')
+            return nullptr;
+        for (const Entry* entry : byLetter[static_cast<std::size_t>(name[0] - 'A')]) {
+            if (name == entry->name)
+                return entry;
+        }
+        return nullptr;
+    }
+};
+
+} // namespace
+
 Tag lookupTag(std::string_view upperName)
 {
-    static const auto index = [] {
-        std::unordered_map<std::string_view, Tag> map;
-        for (const TagEntry& entry : kTags)
-            map.emplace(entry.name, entry.tag);
-        return map;
-    }();
-    auto found = index.find(upperName);
-    return found == index.end() ? Tag::Unknown : found->second;
+    static const LetterIndex<TagEntry, std::size(kTags)> index(kTags);
+    const TagEntry* entry = index.find(upperName);
+    return entry ? entry->tag : Tag::Unknown;
 }
 
 AttrSymbol lookupAttribute(std::string_view upperName)
 {
-    static const auto index = [] {
-        std::unordered_map<std::string_view, AttrSymbol> map;
-        for (const AttrEntry& entry : kAttributes)
-            map.emplace(entry.name, entry.symbol);
-        return map;
-    }();
-    auto found = index.find(upperName);
-    return found == index.end() ? AttrSymbol::Unknown : found->second;
+    static const LetterIndex<AttrEntry, std::size(kAttributes)> index(kAttributes);
+    const AttrEntry* entry = index.find(upperName);
+    return entry ? entry->symbol : AttrSymbol::Unknown;
 }
 
 char32_t lookupEntity(std::string_view name)
