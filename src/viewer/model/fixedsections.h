@@ -44,6 +44,10 @@ public:
     int width() const { return m_width; }
     bool percent() const { return m_percent; }
 
+    // Layout results: where the rule is drawn across.
+    int drawX = 0;
+    int drawWidth = 0;
+
 private:
     int m_thickness = kDefaultThickness;
     int m_width = -1;

@@ -34,6 +34,9 @@ struct FontMetrics {
     int ascent = 0;
     int descent = 0;
     int overhang = 0; // extra width of italic glyphs
+    // Which measurer the values came from and its number for the font.
+    int fontId = -1;
+    const void* measuredBy = nullptr;
 };
 
 } // namespace tessera::viewer

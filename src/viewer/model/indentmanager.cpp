@@ -8,6 +8,30 @@ void IndentManager::Clear()
 {
     m_left.clear();
     m_right.clear();
+    m_imageBottom = 0;
+    m_leftClear = 0;
+    m_rightClear = 0;
+}
+
+void IndentManager::dropAbove(int y)
+{
+    auto gone = [y](const IndentRec& record) { return record.bottomY < y; };
+    auto keepStats = [this](const std::vector<IndentRec>& records, int& clear) {
+        for (const IndentRec& record : records) {
+            if (record.level == 0) {
+                m_imageBottom = std::max(m_imageBottom, record.bottomY);
+                clear = std::max(clear, record.bottomY + 1);
+            }
+        }
+    };
+    if (std::any_of(m_left.begin(), m_left.end(), gone)) {
+        keepStats(m_left, m_leftClear);
+        std::erase_if(m_left, gone);
+    }
+    if (std::any_of(m_right.begin(), m_right.end(), gone)) {
+        keepStats(m_right, m_rightClear);
+        std::erase_if(m_right, gone);
+    }
 }
 
 void IndentManager::Reset(int leftEdge, int rightEdge)
@@ -67,7 +91,7 @@ int IndentManager::Update(int y, bool rightSide, int width, int height)
 
 int IndentManager::ImageBottom() const
 {
-    int bottom = 0;
+    int bottom = m_imageBottom;
     for (const IndentRec& record : m_left) {
         if (record.level == 0)
             bottom = std::max(bottom, record.bottomY);
@@ -82,6 +106,10 @@ int IndentManager::ImageBottom() const
 int IndentManager::GetClearY(bool left, bool right) const
 {
     int y = 0;
+    if (left)
+        y = std::max(y, m_leftClear);
+    if (right)
+        y = std::max(y, m_rightClear);
     auto scan = [&y](const std::vector<IndentRec>& records) {
         for (const IndentRec& record : records) {
             if (record.level == 0)

@@ -33,6 +33,10 @@ public:
     // Returns the Y below the floating images on the left and right (0 when none).
     int GetClearY(bool left, bool right) const;
     int GetLevelClear() const;
+    // Forgets records that end above `y`. Layout asks at ever lower positions, so such records
+    // can no longer change an indent; dropping them keeps long documents linear. The image
+    // bottoms and clearing positions they gave are kept.
+    void dropAbove(int y);
 
     int leftEdge() const { return m_leftEdge; }
     int rightEdge() const { return m_rightEdge; }
@@ -46,6 +50,9 @@ private:
     int m_level = 0;
     std::vector<IndentRec> m_left;
     std::vector<IndentRec> m_right;
+    int m_imageBottom = 0;
+    int m_leftClear = 0;
+    int m_rightClear = 0;
 };
 
 } // namespace tessera::viewer

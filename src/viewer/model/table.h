@@ -99,6 +99,12 @@ public:
     int tableWidth = 0;
     int captionHeight = 0;
     int left = 0;
+    bool absoluteMode = false;
+    // Column minimum, maximum and percentage, worked out once per layout pass.
+    long long widthsPass = -1;
+    std::vector<int> columnMin;
+    std::vector<int> columnMax;
+    std::vector<int> columnPercent;
 
 private:
     std::vector<TCellList> m_rows;
