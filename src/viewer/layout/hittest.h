@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace tessera::viewer {
+
+class LayoutEngine;
+class TFormControlObj;
+class TSectionList;
+
+// What lies under a point of a laid-out document (document coordinates).
+class HitTester {
+public:
+    explicit HitTester(LayoutEngine& engine) : m_engine(engine) {}
+
+    // The link under the point: a text link, an image inside a link (with "?x,y" for ISMAP),
+    // or an image-map area. Empty when there is none.
+    std::string GetURL(TSectionList& document, int x, int y);
+    // The document character index nearest the point on the line under it, or -1 when the
+    // point is on no text line.
+    int FindCursor(TSectionList& document, int x, int y);
+    // The top-left point of a character, and the height of its line; false when the index is
+    // not in the document.
+    bool CursorToXY(TSectionList& document, int index, int& x, int& y, int* lineHeight = nullptr);
+    TFormControlObj* controlAt(TSectionList& document, int x, int y);
+
+private:
+    LayoutEngine& m_engine;
+};
+
+} // namespace tessera::viewer
