@@ -60,6 +60,13 @@ std::vector<InlineObject> inlineObjects(TSection& section)
     return objects;
 }
 
+// A definition (DD) sits one step further in than its term.
+int indentLevel(const TSection& section)
+{
+    bool definition = section.kind() == SectionKind::DListItem && static_cast<const TDListItem&>(section).isDefinition();
+    return section.listLevel() + (definition ? 1 : 0);
+}
+
 int clearingHeight(const TSection& section, const IndentManager& indents, int y)
 {
     int clearY = 0;
@@ -284,7 +291,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
     section.startCursor = cursor;
     section.sectionHeight = 0;
     section.lines.clear();
-    indents.SetLevel(section.listLevel(), y);
+    indents.SetLevel(indentLevel(section), y);
     const std::string& text = section.text();
     const int length = static_cast<int>(text.size());
     section.length = length;
@@ -551,7 +558,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
             ++firstObject;
     }
 
-    if (section.listLevel() > 0)
+    if (indentLevel(section) > 0)
         height = std::max(height, indents.GetLevelClear() - y);
     section.sectionHeight = height;
     section.drawHeight = std::max(height, indents.ImageBottom() - y);
@@ -650,7 +657,7 @@ void LayoutEngine::sectionMinMax(TSectionBase& section, int& minWidth, int& maxW
         p = std::max(runEnd, p + 1);
     }
     widestWord = std::max(widestWord, wordWidth);
-    int indent = text.listLevel() * IndentManager::kListIndent;
+    int indent = indentLevel(text) * IndentManager::kListIndent;
     if (text.kind() == SectionKind::PreFormated) {
         maxWidth = clampToInt(lineWidth + floats + indent);
         minWidth = std::min(maxWidth, 500);

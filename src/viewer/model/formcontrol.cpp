@@ -52,8 +52,8 @@ TButtonFormControlObj::TButtonFormControlObj(ThtmlForm* form, int position, cons
     : TFormControlObj(form, position, attributes, source), m_label(value())
 {
     m_submit = text::toLower(attributes.text(AttrSymbol::Type)) != "reset";
-    if (m_submit && m_label.empty())
-        m_label = "Submit";
+    if (m_label.empty())
+        m_label = m_submit ? "Submit" : "Reset"; // an unlabelled button could not be told apart
 }
 
 void TButtonFormControlObj::click()

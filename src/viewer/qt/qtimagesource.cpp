@@ -1,0 +1,62 @@
+#include "viewer/qt/qtimagesource.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+namespace tessera::viewer {
+
+QString QtImageSource::resolve(const std::string& src) const
+{
+    QString name = QString::fromUtf8(src.data(), static_cast<qsizetype>(src.size())).trimmed();
+    if (name.startsWith(QLatin1String("file:///"), Qt::CaseInsensitive))
+        name = name.mid(8);
+    else if (name.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
+        name = name.mid(7);
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    name.replace(QLatin1Char('|'), QLatin1Char(':'));
+    if (QFileInfo(name).isRelative() && !m_base.isEmpty())
+        name = QDir(m_base).filePath(name);
+    return QDir::cleanPath(name);
+}
+
+std::optional<DecodedImage> QtImageSource::loadImage(const std::string& src)
+{
+    QString file = resolve(src);
+    QString suffix = QFileInfo(file).suffix().toLower();
+    static const char* const formats[][2] = {{"bmp", "bmp"}, {"gif", "gif"}, {"png", "png"}, {"jpg", "jpeg"}, {"jpeg", "jpeg"}};
+    const char* format = nullptr;
+    for (const auto& entry : formats) {
+        if (suffix == QLatin1String(entry[0]))
+            format = entry[1];
+    }
+    if (!format)
+        return std::nullopt;
+    QImageReader reader(file, format);
+    // Refuse absurd sizes before decoding, so a hostile header cannot exhaust memory.
+    QSize size = reader.size();
+    if (size.isValid() && (size.width() > 10000 || size.height() > 10000))
+        return std::nullopt;
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    DecodedImage decoded;
+    decoded.bitmap.width = image.width();
+    decoded.bitmap.height = image.height();
+    decoded.bitmap.pixels.resize(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
+    bool mask = false;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        std::uint32_t* out = decoded.bitmap.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width());
+        for (int x = 0; x < image.width(); ++x) {
+            out[x] = row[x];
+            mask = mask || (row[x] >> 24) != 0xFF;
+        }
+    }
+    decoded.bitmap.hasMask = mask;
+    return decoded;
+}
+
+} // namespace tessera::viewer

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "viewer/model/image.h"
+
+#include <QString>
+
+namespace tessera::viewer {
+
+// Decodes BMP, GIF (its first frame), PNG and JPEG files with QImage. Relative names resolve
+// against a base directory; other extensions give no picture.
+class QtImageSource : public ImageSource {
+public:
+    explicit QtImageSource(QString baseDirectory = QString()) : m_base(std::move(baseDirectory)) {}
+    void setBaseDirectory(const QString& directory) { m_base = directory; }
+
+    std::optional<DecodedImage> loadImage(const std::string& src) override;
+    // The file an SRC names: "file:" prefixes dropped, "\" read as "/", relative to the base.
+    QString resolve(const std::string& src) const;
+
+private:
+    QString m_base;
+};
+
+} // namespace tessera::viewer
