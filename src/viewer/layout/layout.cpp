@@ -552,6 +552,10 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
         int advance = line.lineHeight + line.spaceBefore + line.spaceAfter;
         lineY += advance;
         height += advance;
+        // The clearing height stays with the first line, so painting and hit testing that walk
+        // the lines from the section's top find it.
+        if (section.lines.empty())
+            line.spaceBefore += clearHeight;
         section.lines.push_back(line);
         position = end;
         while (firstObject < objects.size() && objects[firstObject].position < position)
