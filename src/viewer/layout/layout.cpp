@@ -635,6 +635,15 @@ void LayoutEngine::sectionMinMax(TSectionBase& section, int& minWidth, int& maxW
             runEnd = std::min(runEnd, objects[oi].position);
         runEnd = std::clamp(runEnd, p + 1, length);
         const TFontObj& font = fonts[fonts.indexAt(p)];
+        for (int r = p; r < runEnd; ++r) {
+            if (isPlaceholder(chars[static_cast<std::size_t>(r)])) {
+                runEnd = std::max(r, p + 1);
+                break;
+            }
+        }
+        // The whole run is measured at once, as a line measures it, so that the maximum is
+        // never a rounding short of what the line needs.
+        lineWidth += runWidth(font, all.substr(p, runEnd - p));
         // Split the run into words and spaces; a word may continue into the next run.
         int q = p;
         while (q < runEnd) {
@@ -649,13 +658,10 @@ void LayoutEngine::sectionMinMax(TSectionBase& section, int& minWidth, int& maxW
                     ++q;
                 widestWord = std::max(widestWord, wordWidth);
                 wordWidth = 0;
-                lineWidth += runWidth(font, all.substr(start, q - start));
             } else {
                 while (q < runEnd && chars[static_cast<std::size_t>(q)] != ' ' && !isPlaceholder(chars[static_cast<std::size_t>(q)]))
                     ++q;
-                int w = runWidth(font, all.substr(start, q - start));
-                wordWidth += w;
-                lineWidth += w;
+                wordWidth += runWidth(font, all.substr(start, q - start));
             }
         }
         p = std::max(runEnd, p + 1);
