@@ -24,6 +24,8 @@ struct TesseraSettings {
         QString files[recentFileCount];
         // Open files[0] at start when it exists.
         bool autoLoad = false;
+
+        friend bool operator==(const LastFiles&, const LastFiles&) = default;
     } lastFiles;
 
     struct Helpers {
@@ -34,6 +36,8 @@ struct TesseraSettings {
         bool showTipOfTheDay = true;
         // Index of the last shown tip plus 2.
         int tipNumber = 10;
+
+        friend bool operator==(const Helpers&, const Helpers&) = default;
     } helpers;
 
     struct Spelling {
@@ -44,6 +48,8 @@ struct TesseraSettings {
         int language = 0;
         // Stored code of the spelling dialog's look (0, 1 or 2); see dialogTypeFromStyle.
         int dialogStyle = 0;
+
+        friend bool operator==(const Spelling&, const Spelling&) = default;
     } spelling;
 
     struct Defaults {
@@ -82,6 +88,8 @@ struct TesseraSettings {
         int fontSizeChange = 2;
         bool showCustom[customTabCount] = {};
         QString customCaption[customTabCount];
+
+        friend bool operator==(const Defaults&, const Defaults&) = default;
     } defaults;
 
     struct WindowAttributes {
@@ -94,6 +102,8 @@ struct TesseraSettings {
         int splitPosition = 0;
         // 1 puts the preview in the alternative direction.
         int splitDirection = 0;
+
+        friend bool operator==(const WindowAttributes&, const WindowAttributes&) = default;
     } windowAttributes;
 
     // Resets the record to first-start values, then reads every section from `settings` (or from
@@ -106,6 +116,8 @@ struct TesseraSettings {
     // written (a read-only or unwritable settings file, for instance).
     bool SaveIni(QSettings& settings, QString* error = nullptr) const;
     bool SaveIni(QString* error = nullptr) const;
+
+    friend bool operator==(const TesseraSettings&, const TesseraSettings&) = default;
 };
 
 // Longest stored length of each limited text; longer values are cut when read. File and browser

@@ -1,0 +1,14 @@
+#pragma once
+
+struct TesseraSettings;
+class TLEdit;
+
+// Puts the editor settings of the record into effect on `editor`: tab size (when above 0), word
+// wrap, font name, size and style, background colour, the highlighted tags' colours and the
+// selection colours. Empty or unusable values leave the editor's own look. Auto-indent is not
+// applied: the editor's own setting wins over the stored one.
+void applyEditorSettings(const TesseraSettings& settings, TLEdit& editor);
+
+// Records the editor's current tab size, auto-indent flag, background colour and font in the
+// settings, so the option dialogs start from what the editor shows.
+void captureEditorSettings(const TLEdit& editor, TesseraSettings& settings);
