@@ -1,5 +1,6 @@
 #include "workspace/settings.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
@@ -217,6 +218,13 @@ public:
         m_inGroup = true;
     }
 
+    void finish()
+    {
+        if (m_inGroup)
+            m_settings.endGroup();
+        m_inGroup = false;
+    }
+
     // Flags are stored as 0 and 1, as numbers rather than words.
     void flag(const QString& key, bool value) { m_settings.setValue(key, value ? 1 : 0); }
     void number(const QString& key, int value, int, int) { m_settings.setValue(key, value); }
@@ -271,10 +279,26 @@ bool TesseraSettings::SaveIni(QSettings& settings, QString* error) const
         forEachSetting(*this, writer);
     }
     settings.sync();
-    if (settings.status() != QSettings::NoError) {
+    QSettings::Status status = settings.status();
+    if (status == QSettings::FormatError) {
+        // QSettings never writes over a file it cannot parse, so a damaged file would keep every
+        // later save from reaching the disk. Keep the damaged file beside it and start afresh.
+        const QString fileName = settings.fileName();
+        const QString kept = fileName + QStringLiteral(".damaged");
+        QFile::remove(kept);
+        if (QFile::rename(fileName, kept)) {
+            QSettings fresh(fileName, settings.format());
+            Writer writer(fresh);
+            forEachSetting(*this, writer);
+            writer.finish();
+            fresh.sync();
+            status = fresh.status();
+        }
+    }
+    if (status != QSettings::NoError) {
         if (error)
             *error = QStringLiteral("The settings could not be saved to %1: %2.")
-                         .arg(settings.fileName(), statusText(settings.status()));
+                         .arg(settings.fileName(), statusText(status));
         return false;
     }
     return true;

@@ -211,16 +211,28 @@ TEST_F(SettingsStore, helperKeysMapToTheirHints)
     }
 }
 
-TEST_F(SettingsStore, damagedFileReadsAsFirstStart)
+TEST_F(SettingsStore, damagedFileReadsAsFirstStartAndIsWrittenAnew)
 {
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     static const char damaged[] = "\0\xff[Defaults\nTabSize==\x80\x81\n[[]]\n=\n";
     file.write(damaged, sizeof damaged - 1);
     file.close();
-    const TesseraSettings record = readFrom(path());
+    TesseraSettings record = readFrom(path());
     EXPECT_EQ(record.defaults.tabSize, 0);
     EXPECT_EQ(record.defaults.extension, QStringLiteral("html,htm,shtm,shtml"));
+
+    // The next save replaces the damage instead of failing on every exit.
+    record.defaults.tabSize = 4;
+    {
+        QSettings settings(path(), QSettings::IniFormat);
+        QString error;
+        EXPECT_TRUE(record.SaveIni(settings, &error)) << error.toStdString();
+    }
+    EXPECT_EQ(readFrom(path()), record);
+    QFile kept(path() + QStringLiteral(".damaged"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray(damaged, sizeof damaged - 1));
 }
 
 // A store that cannot be written says so instead of reporting success.
