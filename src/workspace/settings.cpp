@@ -218,13 +218,6 @@ public:
         m_inGroup = true;
     }
 
-    void finish()
-    {
-        if (m_inGroup)
-            m_settings.endGroup();
-        m_inGroup = false;
-    }
-
     // Flags are stored as 0 and 1, as numbers rather than words.
     void flag(const QString& key, bool value) { m_settings.setValue(key, value ? 1 : 0); }
     void number(const QString& key, int value, int, int) { m_settings.setValue(key, value); }
@@ -251,6 +244,27 @@ QString statusText(QSettings::Status status)
     return QString();
 }
 
+// Whether the settings file exists but cannot be parsed.
+bool isDamaged(const QString& fileName, QSettings::Format format)
+{
+    if (fileName.isEmpty() || !QFile::exists(fileName))
+        return false;
+    QSettings probe(fileName, format);
+    // Sections are parsed only when their keys are asked for.
+    probe.allKeys();
+    return probe.status() == QSettings::FormatError;
+}
+
+QSettings::Status writeRecord(const TesseraSettings& record, QSettings& settings)
+{
+    {
+        Writer writer(settings);
+        forEachSetting(record, writer);
+    }
+    settings.sync();
+    return settings.status();
+}
+
 } // namespace
 
 void TesseraSettings::ReadIni(QSettings& settings)
@@ -274,26 +288,18 @@ bool TesseraSettings::SaveIni(QSettings& settings, QString* error) const
                          .arg(settings.fileName(), statusText(QSettings::AccessError));
         return false;
     }
-    {
-        Writer writer(settings);
-        forEachSetting(*this, writer);
-    }
-    settings.sync();
-    QSettings::Status status = settings.status();
-    if (status == QSettings::FormatError) {
-        // QSettings never writes over a file it cannot parse, so a damaged file would keep every
-        // later save from reaching the disk. Keep the damaged file beside it and start afresh.
-        const QString fileName = settings.fileName();
+    const QString fileName = settings.fileName();
+    QSettings::Status status = QSettings::NoError;
+    if (isDamaged(fileName, settings.format())) {
+        // QSettings would rewrite a file it cannot parse with whatever it could salvage, and go on
+        // reporting the damage after every save. Keep the damaged file beside it and start afresh.
         const QString kept = fileName + QStringLiteral(".damaged");
         QFile::remove(kept);
-        if (QFile::rename(fileName, kept)) {
-            QSettings fresh(fileName, settings.format());
-            Writer writer(fresh);
-            forEachSetting(*this, writer);
-            writer.finish();
-            fresh.sync();
-            status = fresh.status();
-        }
+        QFile::rename(fileName, kept);
+        QSettings fresh(fileName, settings.format());
+        status = writeRecord(*this, fresh);
+    } else {
+        status = writeRecord(*this, settings);
     }
     if (status != QSettings::NoError) {
         if (error)
