@@ -5,6 +5,7 @@
 #include "app/pagetabbar.h"
 #include "app/tipbook.h"
 #include "app/tipoftheday.h"
+#include "app/workspacewiring.h"
 #include "editor/tledit.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -12,13 +13,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -75,6 +78,9 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     wireOwnCommands();
     wireEditorCommands();
     installLifecycleSteps();
+    m_workspace = new WorkspaceWiring(*this,
+                                      m_environment.makePagePrompts ? m_environment.makePagePrompts() : nullptr,
+                                      m_environment.makePageFileDialogs ? m_environment.makePageFileDialogs() : nullptr);
 
     resize(designClientWidth, designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -435,6 +441,10 @@ void TForm1::installLifecycleSteps()
         history->menuAction()->setVisible(false);
         return StepResult::success();
     });
+    m_lifecycle.setHandler(LifecycleStep::RegisterDropTarget, [this] {
+        setAcceptDrops(true);
+        return StepResult::success();
+    });
     m_lifecycle.setHandler(LifecycleStep::TakeProgramDirectory, [this] {
         if (!m_environment.programDirectory.populate())
             return StepResult::failure(m_environment.programDirectory.errorString());
@@ -443,6 +453,7 @@ void TForm1::installLifecycleSteps()
     m_lifecycle.setHandler(LifecycleStep::ReadSettings, [this] {
         readSettings(m_settings);
         applyReadSettings();
+        m_workspace->settingsRead();
         return StepResult::success();
     });
 
@@ -460,9 +471,7 @@ void TForm1::installLifecycleSteps()
         m_webPage->setModified(false);
         return StepResult::success();
     });
-    m_lifecycle.setHandler(LifecycleStep::LoadInternalClipboard, [this] { return loadInternalClipboard(); });
 
-    m_lifecycle.setHandler(LifecycleStep::SaveInternalClipboard, [this] { return saveInternalClipboard(); });
     m_lifecycle.setHandler(LifecycleStep::WriteSettings, [this] {
         captureSettings();
         QString error;
@@ -573,26 +582,6 @@ void TForm1::showHelper(Helper helper)
     flag = ShowHelper(static_cast<int>(helper), helperCaption(helper), flag, tipBook(), this);
 }
 
-StepResult TForm1::loadInternalClipboard()
-{
-    const QString file = findFileIgnoringCase(m_environment.programDirectory.path(), strings::scratchFile);
-    if (file.isEmpty())
-        return StepResult::success();
-    if (!m_spareEditor->LoadFromFile(file))
-        return StepResult::failure(QStringLiteral("Cannot read %1.").arg(file));
-    return StepResult::success();
-}
-
-StepResult TForm1::saveInternalClipboard()
-{
-    if (m_spareEditor->Text().isEmpty())
-        return StepResult::success();
-    const QString file = m_environment.programDirectory.filePath(strings::scratchFile);
-    if (!m_spareEditor->SaveToFile(file))
-        return StepResult::failure(QStringLiteral("Cannot write %1.").arg(file));
-    return StepResult::success();
-}
-
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -689,6 +678,18 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    if (m_workspace->dropFiles(event->mimeData()))
+        event->acceptProposedAction();
 }
 
 void TForm1::setStatusFileName(const QString& fileName)

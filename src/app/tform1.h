@@ -19,8 +19,11 @@ class QLabel;
 class QSplitter;
 class QStackedWidget;
 class QTabWidget;
+class PageFileDialogs;
+class PagePrompts;
 class TLEdit;
 class TipBook;
+class WorkspaceWiring;
 
 // What the main window is given from outside: where its data files live, and who hears about
 // its steps and failures. Tests pass their own folder and a recording observer.
@@ -29,6 +32,9 @@ struct TForm1Environment {
     Lifecycle::Observer observer;
     // Shows a failure to the user; the default is a warning box.
     std::function<void(const QString& title, const QString& text)> reportFailure;
+    // The page questions and file dialogs; the defaults are the window's own boxes.
+    std::function<std::unique_ptr<PagePrompts>()> makePagePrompts;
+    std::function<std::unique_ptr<PageFileDialogs>()> makePageFileDialogs;
 };
 
 // The main window. It lays out the controls, owns the menus and the settings, and runs the
@@ -46,6 +52,8 @@ public:
     const ProgramDirectory& programDirectory() const { return m_environment.programDirectory; }
     // The settings read at start and written at exit; dialogs change them in between.
     SettingsRecord& settings() { return m_settings; }
+    // Pages and tag insertion, joined to the window's commands.
+    WorkspaceWiring& workspace() const { return *m_workspace; }
 
     TLEdit* webPage() const { return m_webPage; }
     TLEdit* spareEditor() const { return m_spareEditor; }
@@ -112,6 +120,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void firstActivation();
@@ -129,8 +139,6 @@ private:
     void setShowHints(bool on);
     void openHelpContents();
     void applySplitDirection(int direction);
-    StepResult loadInternalClipboard();
-    StepResult saveInternalClipboard();
     void replaceInSplitter(QSplitter* splitter, int index, QWidget* widget);
 
     TForm1Environment m_environment;
@@ -138,6 +146,7 @@ private:
     Lifecycle m_lifecycle;
     std::unique_ptr<MainMenus> m_menus;
     SettingsRecord m_settings;
+    WorkspaceWiring* m_workspace = nullptr;
 
     ButtonPanel* m_buttonPanel = nullptr;
     QTabWidget* m_powerBook = nullptr;

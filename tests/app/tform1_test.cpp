@@ -111,7 +111,8 @@ TEST(TForm1, StartupShowAndShutdownRunInOrder)
 {
     Fixture fixture;
     auto window = fixture.makeWindow();
-    EXPECT_EQ(fixture.steps, names({LifecycleStep::CreateHistoryItems, LifecycleStep::TakeProgramDirectory,
+    EXPECT_EQ(fixture.steps, names({LifecycleStep::RegisterDropTarget, LifecycleStep::CreateHistoryItems,
+                                    LifecycleStep::TakeProgramDirectory, LifecycleStep::LoadUserTagMenus,
                                     LifecycleStep::ReadSettings}));
     EXPECT_TRUE(QFile::exists(fixture.user() + QStringLiteral("/TIPS.TXT"))) << "shipped data copied on first start";
     EXPECT_EQ(window->windowTitle(), strings::applicationTitle);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "workspace/pageprompts.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class AttributeEditor;
+class PageManager;
+class QMimeData;
+class TForm1;
+class TagInserter;
+class ToolBook;
+class TypedKeyFilter;
+struct TagOptions;
+
+// Connects the page handling and tag insertion to the main window: their commands, tool book
+// tabs, user tag menus, typed keys and double clicks, and the window's caption, status panel
+// and shutdown. The window keeps its layout and menus; this class only joins the parts.
+class WorkspaceWiring : public QObject {
+    Q_OBJECT
+public:
+    // The prompts and dialogs are the window's own by default; tests pass stand-ins.
+    WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> prompts = {},
+                    std::unique_ptr<PageFileDialogs> dialogs = {});
+    ~WorkspaceWiring() override;
+
+    PageManager& pages() const { return *m_pages; }
+    TagInserter& tags() const { return *m_tags; }
+    ToolBook& toolBook() const { return *m_toolBook; }
+
+    // Runs once the settings are read: the editors take their look, the recent-file list and
+    // the AutoLoad page follow.
+    void settingsRead();
+    // Files dropped on the window; returns whether any local file was among them.
+    bool dropFiles(const QMimeData* data);
+
+private:
+    void wirePageCommands();
+    void wireTagCommands();
+    void connectPageSignals();
+    void installLifecycleSteps();
+    void loadUserMenus();
+    void toggleInternalClipboard();
+    void showRecentFiles(const QStringList& entries);
+    TagOptions tagOptions() const;
+
+    TForm1& m_window;
+    std::unique_ptr<PagePrompts> m_prompts;
+    std::unique_ptr<PageFileDialogs> m_dialogs;
+    PageManager* m_pages = nullptr;
+    TagInserter* m_tags = nullptr;
+    ToolBook* m_toolBook = nullptr;
+    TypedKeyFilter* m_pageKeys = nullptr;
+    TypedKeyFilter* m_spareKeys = nullptr;
+    AttributeEditor* m_attributes = nullptr;
+    bool m_spareShown = false;
+};
