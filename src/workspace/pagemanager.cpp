@@ -300,6 +300,8 @@ bool PageManager::LoadFile(const QString& name, bool inProject)
     setCaption(fileName);
     setCurrentDirectoryFromFile(fileName);
     m_currentFile = fileName;
+    // The status bar names the page just opened, as it does for a page whose tab is entered.
+    setStatusText(fileName);
     m_tabs->setToolTip(fileName);
     SetLastFiles(fileName);
 

@@ -1,0 +1,195 @@
+#include "app/appstrings.h"
+#include "app/pagetabbar.h"
+#include "app/tform1.h"
+#include "app/workspacewiring.h"
+#include "editor/tledit.h"
+#include "workspace/pageprompts.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QSplitter>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Answers page questions from a script and remembers what was asked.
+struct ScriptedPrompts : PagePrompts {
+    QStringList* asked;
+    const bool* answer;
+    ScriptedPrompts(QStringList* asked, const bool* answer) : asked(asked), answer(answer) {}
+    void information(const QString& text) override { *asked << text; }
+    void error(const QString& text) override { *asked << text; }
+    bool warning(const QString& text) override { *asked << text; return *answer; }
+    bool confirmation(const QString& text) override { *asked << text; return *answer; }
+};
+
+// Picks the file a test names, as if the user had chosen it.
+struct ChosenFile : PageFileDialogs {
+    QString* chosen;
+    explicit ChosenFile(QString* chosen) : chosen(chosen) {}
+    QString saveFileName(const QString&, const QString&, const QString&, int) override { return *chosen; }
+    QString openFileName(const QString&, const QString&) override { return *chosen; }
+    QString openPage(const QString&, const QString&) override { return *chosen; }
+};
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& contents)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(contents);
+}
+
+class WiringFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QCoreApplication::setOrganizationName(strings::organisationName);
+        QCoreApplication::setApplicationName(strings::applicationName);
+        QSettings settings;
+        settings.clear();
+        // No tip or helper may open a modal box in the middle of a test.
+        settings.setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), false);
+        for (const char* key : {"NewFile", "fullscreen", "BrowserRefresh", "SimpleTable", "ImageDisplaying",
+                                "Wordwrap", "DefaultExtension", "InternalClipboard", "SavingToDefault",
+                                "ExpandingChars"})
+            settings.setValue(QStringLiteral("Helpers/") + QLatin1String(key), false);
+        settings.sync();
+        writeFile(m_root.filePath(QStringLiteral("share/tessera/blkhlght.mnu")), "<CITE>..</CITE> - citation\n");
+
+        TForm1Environment environment;
+        environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),
+                                                        m_root.filePath(QStringLiteral("share/tessera")));
+        environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
+        environment.makePagePrompts = [this] { return std::make_unique<ScriptedPrompts>(&asked, &answer); };
+        environment.makePageFileDialogs = [this] { return std::make_unique<ChosenFile>(&chosen); };
+        window = std::make_unique<TForm1>(environment);
+        window->show();
+    }
+
+    QString page(const QString& name, const QByteArray& contents)
+    {
+        const QString path = m_root.filePath(QStringLiteral("site/") + name);
+        writeFile(path, contents);
+        return path;
+    }
+
+    void open(const QString& path)
+    {
+        chosen = path;
+        ASSERT_TRUE(window->commands().trigger(Command::FileOpen));
+    }
+
+    QTemporaryDir m_root;
+    QStringList asked;
+    bool answer = true;
+    QString chosen;
+    std::unique_ptr<TForm1> window;
+};
+
+TEST_F(WiringFixture, OpenEditAndSaveAPage)
+{
+    const QString path = page(QStringLiteral("index.htm"), "<P>hello</P>\r\n");
+    open(path);
+    ASSERT_EQ(window->webPageTabs()->count(), 1);
+    EXPECT_EQ(window->webPage()->Text(), QStringLiteral("<P>hello</P>\r\n"));
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("index.htm"), Qt::CaseInsensitive)) << window->windowTitle().toStdString();
+    EXPECT_TRUE(window->statusPanel(2)->text().contains(QStringLiteral("index.htm"), Qt::CaseInsensitive))
+        << window->statusPanel(2)->text().toStdString();
+
+    window->webPage()->SetSelection(1, 3, 1, 8); // "hello"
+    EXPECT_TRUE(window->commands().trigger(Command::EditBold));
+    EXPECT_TRUE(window->commands().trigger(Command::FileSave));
+    EXPECT_EQ(readFile(path), QByteArray("<P><B>hello</B></P>\r\n"));
+    EXPECT_FALSE(window->webPage()->modified());
+
+    QAction* recent = window->commands().action(Command::FileRecent1);
+    EXPECT_TRUE(recent->isVisible());
+    EXPECT_TRUE(recent->text().contains(QStringLiteral("index.htm"), Qt::CaseInsensitive)) << recent->text().toStdString();
+}
+
+TEST_F(WiringFixture, OpeningAndClosingFollowsTheMenusAndToolBook)
+{
+    EXPECT_FALSE(window->commands().isEnabled(Command::FileSave));
+    EXPECT_FALSE(window->powerBook()->isVisibleTo(window.get()));
+    open(page(QStringLiteral("a.htm"), "x"));
+    EXPECT_TRUE(window->commands().isEnabled(Command::FileSave));
+    EXPECT_TRUE(window->commands().isEnabled(Command::FileClosePage));
+    EXPECT_TRUE(window->powerBook()->isVisibleTo(window.get()));
+
+    EXPECT_TRUE(window->commands().trigger(Command::FileClosePage));
+    EXPECT_EQ(window->webPageTabs()->count(), 0);
+    EXPECT_FALSE(window->commands().isEnabled(Command::FileSave));
+    EXPECT_FALSE(window->webPage()->isEnabled());
+}
+
+TEST_F(WiringFixture, ToolBookAndUserMenusInsertIntoThePage)
+{
+    open(page(QStringLiteral("b.htm"), "word"));
+    window->webPage()->SetSelection(1, 0, 1, 4);
+    auto* bold = window->powerBook()->findChild<QToolButton*>(QStringLiteral("BoldButton"));
+    ASSERT_NE(bold, nullptr);
+    bold->click();
+    EXPECT_EQ(window->webPage()->Text(), QStringLiteral("<B>word</B>"));
+
+    QMenu* blocks = window->menus().blockHighlights();
+    ASSERT_EQ(blocks->actions().size(), 1) << "the shipped menu file is read at start";
+    window->webPage()->SetSelection(1, 0, 1, 0);
+    blocks->actions().first()->trigger();
+    EXPECT_TRUE(window->webPage()->Text().startsWith(QStringLiteral("<CITE></CITE>")))
+        << window->webPage()->Text().toStdString();
+
+    EXPECT_TRUE(window->commands().trigger(Command::CodesHeading2));
+    EXPECT_TRUE(window->webPage()->Text().contains(QStringLiteral("<H2></H2>"))) << window->webPage()->Text().toStdString();
+}
+
+TEST_F(WiringFixture, ExitWithAModifiedPageAsksFirst)
+{
+    const QString path = page(QStringLiteral("c.htm"), "original");
+    open(path);
+    window->webPage()->SetSelection(1, 0, 1, 0);
+    window->commands().trigger(Command::EditInsertStandardTags);
+    ASSERT_TRUE(window->webPage()->modified());
+
+    answer = false; // keep the page open
+    asked.clear();
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(asked.size(), 1) << "closing a modified page asks first";
+    EXPECT_EQ(window->webPageTabs()->count(), 1);
+    EXPECT_FALSE(window->settingsWritten());
+
+    answer = true; // close without saving
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(readFile(path), QByteArray("original"));
+    EXPECT_TRUE(window->settingsWritten());
+}
+
+TEST_F(WiringFixture, InternalClipboardTogglesItsQuarter)
+{
+    window->commands().trigger(Command::OptionsToggleInternalClipboard);
+    EXPECT_TRUE(window->commands().isChecked(Command::OptionsToggleInternalClipboard));
+    const QList<int> shown = window->mainSplitter()->sizes();
+    EXPECT_GT(shown.value(2), 0);
+    window->commands().trigger(Command::OptionsToggleInternalClipboard);
+    EXPECT_FALSE(window->commands().isChecked(Command::OptionsToggleInternalClipboard));
+    EXPECT_EQ(window->mainSplitter()->sizes().value(2), 0);
+}
+
+} // namespace
