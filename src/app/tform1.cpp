@@ -7,6 +7,7 @@
 #include "app/tipoftheday.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
+#include "workspace/editorsettings.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -467,6 +468,8 @@ void TForm1::installLifecycleSteps()
         return StepResult::success();
     });
     m_lifecycle.setHandler(LifecycleStep::CopyEditorSettings, [this] {
+        // The option dialogs edit the settings record, so it starts from what the editor shows.
+        captureEditorSettings(*m_webPage, m_settings);
         m_webPage->setTrackingLevel(TLEdit::defaultTrackingLevel);
         m_webPage->setModified(false);
         return StepResult::success();
