@@ -1,0 +1,1091 @@
+#include "viewer/control/pageviewer.h"
+
+#include "viewer/model/clipbuffer.h"
+#include "viewer/model/form.h"
+#include "viewer/model/formcontrol.h"
+#include "viewer/model/section.h"
+#include "viewer/model/viewererror.h"
+#include "viewer/parser/htmlparser.h"
+#include "viewer/qt/qtcanvas.h"
+#include "viewer/qt/qtimagesource.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPalette>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
+#include <QUrl>
+
+#include <algorithm>
+#include <functional>
+
+namespace tessera::viewer {
+
+namespace {
+
+Color toColor(const QColor& color) { return Color::fromRgb(color.rgb() & 0xFFFFFF); }
+
+std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
+QString qstr(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Sets a flag for the lifetime of a scope, so an error leaves it cleared.
+class FlagGuard {
+public:
+    explicit FlagGuard(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagGuard() { m_flag = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+bool isPageName(const QString& file)
+{
+    QString suffix = QFileInfo(file).suffix().toLower();
+    return suffix == QLatin1String("htm") || suffix == QLatin1String("html");
+}
+
+} // namespace
+
+bool isRemoteLink(const QString& link)
+{
+    // A scheme of two or more letters before ":" (one letter would be a drive name).
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    QString trimmed = link.trimmed();
+    return scheme.match(trimmed).hasMatch() && !trimmed.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+}
+
+QString resolveLocalName(const QString& name, const QString& base, const QString& currentFile)
+{
+    QString text = name.trimmed();
+    if (text.isEmpty() || isRemoteLink(text))
+        return QString();
+    auto toPath = [](QString value) {
+        if (value.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+            QUrl url(value.replace(QLatin1Char('\\'), QLatin1Char('/')));
+            QString local = url.isValid() ? url.toLocalFile() : QString();
+            if (local.isEmpty()) {
+                value = value.mid(5);
+                while (value.startsWith(QLatin1String("//")))
+                    value = value.mid(1);
+                local = QUrl::fromPercentEncoding(value.toUtf8());
+            }
+            value = local;
+        }
+        value.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return value;
+    };
+    QString path = toPath(text);
+    if (path.isEmpty())
+        return QString();
+    if (QDir::isRelativePath(path)) {
+        QString directory;
+        if (base.compare(QLatin1String("DosPath"), Qt::CaseInsensitive) == 0) {
+            directory = QDir::currentPath();
+        } else if (!base.trimmed().isEmpty() && !isRemoteLink(base)) {
+            QString basePath = toPath(base.trimmed());
+            directory = basePath.endsWith(QLatin1Char('/')) || QFileInfo(basePath).isDir() ? basePath
+                                                                                            : QFileInfo(basePath).path();
+            if (QDir::isRelativePath(directory))
+                directory = QDir::current().filePath(directory);
+        } else if (!currentFile.isEmpty()) {
+            directory = QFileInfo(currentFile).absolutePath();
+        } else {
+            directory = QDir::currentPath();
+        }
+        path = QDir(directory).filePath(path);
+    }
+    return QDir::cleanPath(path);
+}
+
+// --- pictures ------------------------------------------------------------------------------
+
+std::optional<DecodedImage> PictureCache::get(const QString& path)
+{
+    QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
+        return std::nullopt;
+    QString key = info.absoluteFilePath() + QLatin1Char('\n')
+                  + QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char('\n')
+                  + QString::number(info.size());
+    auto it = m_items.find(key);
+    if (it != m_items.end()) {
+        it->age = 0;
+        return it->image;
+    }
+    ++m_decodes;
+    QtImageSource decoder;
+    std::optional<DecodedImage> image = decoder.loadImage(utf8(info.absoluteFilePath()));
+    if (m_count > 0)
+        m_items.insert(key, Item{image, 0});
+    return image;
+}
+
+void PictureCache::age()
+{
+    for (auto it = m_items.begin(); it != m_items.end();) {
+        if (++it->age > m_count)
+            it = m_items.erase(it);
+        else
+            ++it;
+    }
+}
+
+void PictureCache::setCount(int count)
+{
+    m_count = std::clamp(count, 0, TStringBitmapList::kMaxCacheSize);
+    for (auto it = m_items.begin(); it != m_items.end();) {
+        if (it->age > m_count || m_count == 0)
+            it = m_items.erase(it);
+        else
+            ++it;
+    }
+}
+
+// Resolves an image's SRC like a link and reads it through the picture cache.
+class TPageViewer::Images : public ImageSource {
+public:
+    explicit Images(TPageViewer& viewer) : m_viewer(viewer) {}
+    std::optional<DecodedImage> loadImage(const std::string& src) override
+    {
+        QString path = resolveLocalName(qstr(src), m_viewer.m_base, m_viewer.m_loadingFile);
+        if (path.isEmpty())
+            return std::nullopt;
+        return m_viewer.m_pictures.get(path);
+    }
+
+private:
+    TPageViewer& m_viewer;
+};
+
+// Reads page files, opening only regular files.
+class TPageViewer::Files : public FileReader {
+public:
+    bool exists(const std::string& fileName) override { return QFileInfo(qstr(fileName)).isFile(); }
+    bool readAll(const std::string& fileName, std::string& bytes) override
+    {
+        QFile file(qstr(fileName));
+        if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+            return false;
+        QByteArray data = file.readAll();
+        bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+        return true;
+    }
+};
+
+// --- construction and properties ------------------------------------------------------------
+
+TPageViewer::TPageViewer(QWidget* parent)
+    : QAbstractScrollArea(parent), m_document(std::make_unique<TSectionList>()), m_images(std::make_unique<Images>(*this))
+{
+    m_background = palette().color(QPalette::Button);
+    m_fontColor = palette().color(QPalette::ButtonText);
+    m_document->setImageSource(m_images.get());
+    // The document's own cache keys pictures by SRC alone; ours knows the file behind each one,
+    // so the document keeps none from one load to the next.
+    m_document->bitmapCache().SetCacheCount(0);
+    m_document->submitHook = [this](FormSubmission submission) { takeSubmission(std::move(submission)); };
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    verticalScrollBar()->setSingleStep(kLineStep);
+    horizontalScrollBar()->setSingleStep(kColumnStep);
+    m_autoScroll.setInterval(100);
+    connect(&m_autoScroll, &QTimer::timeout, this, &TPageViewer::autoScrollStep);
+    applyFonts();
+    updateScrollBars();
+}
+
+TPageViewer::~TPageViewer()
+{
+    m_document->submitHook = nullptr;
+}
+
+void TPageViewer::applyFonts()
+{
+    m_document->ApplyDefaultFonts(utf8(m_fontName), utf8(m_preFontName), m_fontSize, toColor(m_fontColor),
+                                  toColor(m_linkColor), toColor(m_background));
+    m_document->viewImages = m_viewImages;
+}
+
+void TPageViewer::setDefBackground(const QColor& color)
+{
+    m_background = color;
+    applyFonts();
+    layoutDocument();
+}
+
+void TPageViewer::setDefFontName(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return;
+    m_fontName = name;
+    applyFonts();
+    layoutDocument();
+}
+
+void TPageViewer::setDefPreFontName(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return;
+    m_preFontName = name;
+    applyFonts();
+    layoutDocument();
+}
+
+void TPageViewer::setDefFontSize(int size)
+{
+    m_fontSize = std::clamp(size, TSectionList::kMinFontSize, TSectionList::kMaxFontSize);
+    applyFonts();
+    layoutDocument();
+}
+
+void TPageViewer::setDefFontColor(const QColor& color)
+{
+    m_fontColor = color;
+    applyFonts();
+    layoutDocument();
+}
+
+void TPageViewer::setDefHotSpotColor(const QColor& color)
+{
+    m_linkColor = color;
+    applyFonts();
+    layoutDocument();
+}
+
+void TPageViewer::setImageCacheCount(int count) { m_pictures.setCount(count); }
+
+void TPageViewer::setNoSelect(bool on)
+{
+    m_noSelect = on;
+    if (on) {
+        m_document->selectionStart = -1;
+        m_document->selectionEnd = -1;
+    } else {
+        m_document->selectionStart = m_document->selectionEnd = 0;
+    }
+    viewport()->update();
+}
+
+void TPageViewer::setScrollBars(TScrollStyle style)
+{
+    m_scrollStyle = style;
+    layoutDocument();
+}
+
+void TPageViewer::setBorderStyle(THTMLBorderStyle style)
+{
+    m_borderStyle = style;
+    setFrameStyle(style == THTMLBorderStyle::htNone ? QFrame::NoFrame : QFrame::Box | QFrame::Plain);
+    update();
+}
+
+void TPageViewer::setViewImages(bool on)
+{
+    if (m_processing || on == m_viewImages)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        FlagGuard busy(m_processing);
+        m_viewImages = on;
+        m_document->viewImages = on;
+        if (!m_document->sections().empty()) {
+            std::uint32_t position = Position();
+            // Pictures are read when laid out; a document first shown without them has none yet.
+            std::function<void(TCell&)> forget = [&](TCell& cell) {
+                for (auto& section : cell.sections()) {
+                    if (auto* text = dynamic_cast<TSection*>(section.get())) {
+                        for (auto& image : text->images())
+                            image->loadAttempted = false;
+                    }
+                }
+            };
+            forget(*m_document);
+            try {
+                layoutDocument();
+            } catch (const std::exception& error) {
+                m_lastError = QString::fromUtf8(error.what());
+            }
+            setPosition(position);
+        }
+    }
+    QApplication::restoreOverrideCursor();
+    viewport()->update();
+}
+
+// --- loading -------------------------------------------------------------------------------
+
+void TPageViewer::prepareDocument()
+{
+    closeEditor();
+    m_document->Clear();
+    m_names.clear();
+    m_document->bitmapCache().BumpAndCheck();
+    m_pictures.age();
+    applyFonts();
+    m_submissions.clear();
+    m_selectionAnchor = -1;
+    m_selecting = false;
+    m_autoScroll.stop();
+    if (m_noSelect) {
+        m_document->selectionStart = m_document->selectionEnd = -1;
+    } else {
+        m_document->selectionStart = m_document->selectionEnd = 0;
+    }
+}
+
+bool TPageViewer::finishLoad(bool ok, const QString& message)
+{
+    m_lastError = message;
+    if (!ok)
+        emit loadError(message);
+    viewport()->update();
+    return runPending() && ok;
+}
+
+bool TPageViewer::runPending()
+{
+    if (!m_pending)
+        return true;
+    Pending pending = std::move(*m_pending);
+    m_pending.reset();
+    return pending.file ? LoadDocFile(pending.name) : LoadTextBlock(pending.text);
+}
+
+bool TPageViewer::LoadTextBlock(const char* text, qsizetype length)
+{
+    if (m_processing) {
+        // Asked for from a handler of this very load: run it, once, when this one ends.
+        m_pending = Pending{false, QByteArray(text, std::max<qsizetype>(length, 0)), QString()};
+        return true;
+    }
+    bool ok = true;
+    QString message;
+    {
+        FlagGuard busy(m_processing);
+        prepareDocument();
+        m_loadingFile.clear();
+        m_base.clear();
+        try {
+            ParseResult result = ParseTextBlock(*m_document, m_names,
+                                                std::string_view(text ? text : "", static_cast<std::size_t>(std::max<qsizetype>(length, 0))));
+            m_title = qstr(result.title);
+            m_base = qstr(result.base);
+            layoutDocument();
+        } catch (const std::exception& error) {
+            ok = false;
+            message = QString::fromUtf8(error.what());
+        }
+        m_currentFile.clear();
+        verticalScrollBar()->setValue(0);
+        horizontalScrollBar()->setValue(0);
+    }
+    return finishLoad(ok, message);
+}
+
+bool TPageViewer::LoadStrings(const QStringList& lines) { return LoadTextBlock(lines.join(QLatin1String("\r\n")).append(QLatin1String("\r\n")).toUtf8()); }
+
+bool TPageViewer::LoadDocFile(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return false;
+    if (m_processing) {
+        m_pending = Pending{true, QByteArray(), name};
+        return true;
+    }
+    const QString oldFile = m_currentFile;
+    const QString oldTitle = m_title;
+    const std::uint32_t oldPosition = Position();
+    QString file = name.trimmed();
+    QString anchor;
+    qsizetype hash = file.indexOf(QLatin1Char('#'));
+    if (hash >= 0) {
+        anchor = file.mid(hash + 1);
+        file = file.left(hash);
+    }
+    QString full = resolveLocalName(file, QString(), m_currentFile);
+    bool ok = true;
+    QString message;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        FlagGuard busy(m_processing);
+        // Checked before anything is emptied, so a broken link leaves the page on show.
+        if (full.isEmpty() || !QFileInfo(full).isFile()) {
+            ok = false;
+            message = QString::fromLatin1(messages::kCantLocateFile) + name;
+        } else {
+            prepareDocument();
+            m_loadingFile = full;
+            m_base.clear();
+            Files files;
+            try {
+                ParseResult result = ParseTextFile(*m_document, m_names, utf8(full), files);
+                m_currentFile = full;
+                m_title = qstr(result.title);
+                m_base = qstr(result.base);
+                layoutDocument();
+            } catch (const std::exception& error) {
+                ok = false;
+                message = QString::fromUtf8(error.what());
+                m_currentFile = full;
+            }
+            if (!anchor.isEmpty() && ScrollToAnchor(anchor)) {
+            } else if (anchor.isEmpty() && full != oldFile) {
+                verticalScrollBar()->setValue(0);
+                horizontalScrollBar()->setValue(0);
+            }
+        }
+    }
+    QApplication::restoreOverrideCursor();
+    if (ok && m_currentFile != oldFile)
+        recordHistory(oldFile, oldTitle, oldPosition);
+    return finishLoad(ok, message);
+}
+
+void TPageViewer::Clear()
+{
+    if (m_processing)
+        return;
+    prepareDocument();
+    m_title.clear();
+    m_base.clear();
+    m_currentFile.clear();
+    m_loadingFile.clear();
+    m_docHeight = m_maxWidth = 0;
+    verticalScrollBar()->setRange(0, 0);
+    horizontalScrollBar()->setRange(0, 0);
+    viewport()->update();
+}
+
+// --- layout and scrolling ------------------------------------------------------------------
+
+int TPageViewer::layoutWidth() const
+{
+    int width = frameRect().width() - 2 * frameWidth() - 2 * kMargin;
+    if (m_scrollStyle == TScrollStyle::ssVertical || m_scrollStyle == TScrollStyle::ssBoth)
+        width -= style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return std::max(width, 20);
+}
+
+void TPageViewer::layoutDocument()
+{
+    emit processingChanged(true);
+    struct Done {
+        TPageViewer* viewer;
+        ~Done() { emit viewer->processingChanged(false); }
+    } done{this};
+    closeEditor();
+    m_docHeight = 0;
+    m_maxWidth = 0;
+    try {
+        LayoutResult result = m_engine.layoutDocument(*m_document, layoutWidth());
+        m_docHeight = result.height;
+        m_maxWidth = result.maxWidth;
+    } catch (...) {
+        updateScrollBars();
+        throw;
+    }
+    updateScrollBars();
+    viewport()->update();
+}
+
+void TPageViewer::updateScrollBars()
+{
+    bool vertical = m_scrollStyle == TScrollStyle::ssVertical || m_scrollStyle == TScrollStyle::ssBoth;
+    bool horizontal = m_scrollStyle == TScrollStyle::ssHorizontal || m_scrollStyle == TScrollStyle::ssBoth;
+    int clientHeight = frameRect().height() - 2 * frameWidth();
+    int clientWidth = frameRect().width() - 2 * frameWidth();
+    bool showVertical = vertical && m_docHeight + 2 * kMargin > clientHeight - 2;
+    int available = clientWidth - (showVertical ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    bool showHorizontal = horizontal && m_maxWidth + 2 * kMargin > available;
+    setVerticalScrollBarPolicy(showVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(showHorizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    int panelHeight = clientHeight - (showHorizontal ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    int panelWidth = available;
+    verticalScrollBar()->setRange(0, std::max(0, m_docHeight + 2 * kMargin - panelHeight));
+    verticalScrollBar()->setPageStep(std::max(kLineStep, panelHeight - kLineStep));
+    horizontalScrollBar()->setRange(0, std::max(0, m_maxWidth + 2 * kMargin - panelWidth));
+    horizontalScrollBar()->setPageStep(std::max(kColumnStep, panelWidth));
+    m_document->setScrollOffset(verticalScrollBar()->value());
+}
+
+void TPageViewer::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    if (m_processing)
+        return;
+    if (event->oldSize().width() != event->size().width()) {
+        std::uint32_t position = Position();
+        try {
+            layoutDocument();
+        } catch (const std::exception& error) {
+            m_lastError = QString::fromUtf8(error.what());
+        }
+        setPosition(position);
+    } else {
+        updateScrollBars();
+    }
+}
+
+void TPageViewer::scrollContentsBy(int, int)
+{
+    m_document->setScrollOffset(verticalScrollBar()->value());
+    closeEditor();
+    viewport()->update();
+}
+
+std::uint32_t TPageViewer::Position() const { return positionValue(*m_document, verticalScrollBar()->value()); }
+
+void TPageViewer::setPosition(std::uint32_t value)
+{
+    int y = scrollForPosition(*m_document, value);
+    if (y < 0)
+        return;
+    setVerticalPosition(y);
+}
+
+int TPageViewer::verticalPosition() const { return verticalScrollBar()->value(); }
+
+void TPageViewer::setVerticalPosition(int value)
+{
+    verticalScrollBar()->setValue(std::clamp(value, 0, verticalScrollBar()->maximum()));
+    m_document->setScrollOffset(verticalScrollBar()->value());
+    viewport()->update();
+}
+
+int TPageViewer::scrollRange() const { return verticalScrollBar()->maximum(); }
+
+bool TPageViewer::ScrollToAnchor(const QString& name)
+{
+    QString anchor = name.startsWith(QLatin1Char('#')) ? name.mid(1) : name;
+    TSectionBase* section = m_names.find(utf8(anchor.toUpper()));
+    if (!section)
+        return false;
+    setVerticalPosition(section->yPosition);
+    horizontalScrollBar()->setValue(0);
+    return true;
+}
+
+QPoint TPageViewer::toDocument(const QPoint& point) const
+{
+    return QPoint(point.x() + horizontalScrollBar()->value() - kMargin, point.y() + verticalScrollBar()->value() - kMargin);
+}
+
+// --- history -------------------------------------------------------------------------------
+
+void TPageViewer::recordHistory(const QString& oldFile, const QString& oldTitle, std::uint32_t oldPosition)
+{
+    if (m_historyMax <= 0 || m_currentFile.isEmpty())
+        return;
+    if (oldFile == m_currentFile && oldPosition == Position())
+        return;
+    if (!m_history.isEmpty() && !oldFile.isEmpty()) {
+        if (m_historyIndex < m_history.size())
+            m_history[m_historyIndex] = HistoryEntry{oldFile, oldTitle, oldPosition};
+        m_history.erase(m_history.begin(), m_history.begin() + std::min<qsizetype>(m_historyIndex, m_history.size()));
+    }
+    m_historyIndex = 0;
+    m_history.prepend(HistoryEntry{m_currentFile, m_title, Position()});
+    while (m_history.size() > m_historyMax)
+        m_history.removeLast();
+    emit historyChange();
+}
+
+void TPageViewer::setHistoryPos(int index)
+{
+    if (index == m_historyIndex || index < 0 || index >= m_history.size() || m_processing)
+        return;
+    if (!m_currentFile.isEmpty() && m_historyIndex < m_history.size())
+        m_history[m_historyIndex] = HistoryEntry{m_currentFile, m_title, Position()};
+    const HistoryEntry target = m_history[index];
+    if (target.file != m_currentFile) {
+        // Loading must not record history; the history is moved through, not added to.
+        int keep = m_historyMax;
+        m_historyMax = 0;
+        LoadDocFile(target.file);
+        m_historyMax = keep;
+    }
+    setPosition(target.position);
+    m_historyIndex = index;
+    emit historyChange();
+}
+
+void TPageViewer::setHistoryMaxCount(int count)
+{
+    if (count < 0)
+        return;
+    m_historyMax = count;
+    bool trimmed = false;
+    while (m_history.size() > count) {
+        m_history.removeLast();
+        trimmed = true;
+    }
+    if (m_historyIndex >= m_history.size())
+        m_historyIndex = std::max<int>(0, static_cast<int>(m_history.size()) - 1);
+    if (trimmed)
+        emit historyChange();
+}
+
+QStringList TPageViewer::historyFiles() const
+{
+    QStringList files;
+    for (const HistoryEntry& entry : m_history)
+        files << entry.file;
+    return files;
+}
+
+// --- selection -----------------------------------------------------------------------------
+
+int TPageViewer::SelectionLength() const
+{
+    if (m_noSelect)
+        return 0;
+    return m_document->selectionEnd - m_document->selectionStart;
+}
+
+void TPageViewer::SelectAll()
+{
+    if (m_noSelect)
+        return;
+    m_document->selectionStart = 0;
+    m_document->selectionEnd = std::numeric_limits<int>::max() / 2;
+    viewport()->update();
+}
+
+QString TPageViewer::selectedText() const
+{
+    if (SelectionLength() <= 0)
+        return QString();
+    ClipBuffer buffer;
+    return qstr(m_document->copySelection(buffer));
+}
+
+QString TPageViewer::CopyToClipboard()
+{
+    QString text = selectedText();
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+    return text;
+}
+
+void TPageViewer::updateSelectionTo(const QPoint& viewportPoint)
+{
+    if (m_noSelect || m_selectionAnchor < 0)
+        return;
+    QPoint point = toDocument(viewportPoint);
+    int index = m_hits.FindCursor(*m_document, point.x(), point.y());
+    if (index < 0)
+        return;
+    m_document->selectionStart = std::min(m_selectionAnchor, index);
+    m_document->selectionEnd = std::max(m_selectionAnchor, index);
+    viewport()->update();
+}
+
+void TPageViewer::autoScrollStep()
+{
+    if (!(QApplication::mouseButtons() & Qt::LeftButton) || !m_selecting) {
+        m_autoScroll.stop();
+        return;
+    }
+    QPoint point = viewport()->mapFromGlobal(QCursor::pos());
+    int height = viewport()->height();
+    int step = 0;
+    if (point.y() < 0)
+        step = point.y() < -15 ? -128 : -kLineStep;
+    else if (point.y() >= height)
+        step = point.y() >= height + 15 ? 128 : kLineStep;
+    if (step == 0) {
+        m_autoScroll.stop();
+        return;
+    }
+    setVerticalPosition(verticalScrollBar()->value() + step);
+    updateSelectionTo(QPoint(point.x(), std::clamp(point.y(), 0, std::max(0, height - 1))));
+}
+
+// --- mouse and keys ------------------------------------------------------------------------
+
+bool TPageViewer::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Leave && !m_hotSpot.isEmpty()) {
+        m_hotSpot.clear();
+        emit hotSpotCovered(QString());
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TPageViewer::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    QPoint point = toDocument(event->position().toPoint());
+    if (event->modifiers() & Qt::ControlModifier) {
+        long long offset = sourceOffsetAt(event->position().toPoint());
+        if (offset >= 0)
+            emit sourceClicked(offset);
+        return;
+    }
+    if (TFormControlObj* control = m_hits.controlAt(*m_document, point.x(), point.y())) {
+        clickControl(*control, event->position().toPoint());
+        return;
+    }
+    closeEditor();
+    int index = m_hits.FindCursor(*m_document, point.x(), point.y());
+    if (index >= 0 && !m_noSelect) {
+        m_document->selectionStart = m_document->selectionEnd = index;
+        m_selectionAnchor = index;
+        m_selecting = true;
+        viewport()->update();
+    }
+}
+
+void TPageViewer::mouseMoveEvent(QMouseEvent* event)
+{
+    QPoint viewportPoint = event->position().toPoint();
+    m_mousePoint = viewportPoint;
+    QPoint point = toDocument(viewportPoint);
+    QString url = qstr(m_hits.GetURL(*m_document, point.x(), point.y()));
+    viewport()->setCursor(url.isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
+    if (url != m_hotSpot) {
+        m_hotSpot = url;
+        emit hotSpotCovered(url);
+    }
+    if ((event->buttons() & Qt::LeftButton) && m_selecting) {
+        if (viewportPoint.y() < 0 || viewportPoint.y() >= viewport()->height()) {
+            if (!m_autoScroll.isActive())
+                m_autoScroll.start();
+        } else {
+            updateSelectionTo(viewportPoint);
+        }
+    }
+}
+
+void TPageViewer::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    bool wasSelecting = m_selecting;
+    m_selecting = false;
+    m_autoScroll.stop();
+    if (wasSelecting)
+        updateSelectionTo(event->position().toPoint());
+    bool click = m_noSelect || m_document->selectionEnd - m_document->selectionStart <= 1;
+    if (!click)
+        return;
+    QPoint point = toDocument(event->position().toPoint());
+    QString url = qstr(m_hits.GetURL(*m_document, point.x(), point.y()));
+    if (!url.isEmpty()) {
+        m_hotSpot = url;
+        followLink(url);
+    }
+}
+
+void TPageViewer::followLink(const QString& link)
+{
+    bool handled = false;
+    emit hotSpotClick(link, &handled);
+    if (handled || m_processing)
+        return;
+    const std::uint32_t before = Position();
+    QString target = link.trimmed();
+    QString anchor;
+    qsizetype hash = target.indexOf(QLatin1Char('#'));
+    if (hash >= 0) {
+        anchor = target.mid(hash + 1);
+        target = target.left(hash);
+    }
+    if (target.isEmpty()) {
+        if (hash >= 0 && ScrollToAnchor(anchor))
+            recordHistory(m_currentFile, m_title, before);
+        return;
+    }
+    // Web and mail addresses are only reported; nothing is fetched or started.
+    QString full = resolveLocalName(target, m_base, m_currentFile);
+    if (full.isEmpty() || !isPageName(full))
+        return;
+    if (full != m_currentFile) {
+        LoadDocFile(anchor.isEmpty() ? full : full + QLatin1Char('#') + anchor);
+    } else if (!anchor.isEmpty() && ScrollToAnchor(anchor)) {
+        recordHistory(m_currentFile, m_title, before);
+    }
+}
+
+void TPageViewer::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* vertical = verticalScrollBar();
+    QScrollBar* horizontal = horizontalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_PageUp: setVerticalPosition(vertical->value() - vertical->pageStep()); break;
+    case Qt::Key_PageDown: setVerticalPosition(vertical->value() + vertical->pageStep()); break;
+    case Qt::Key_Up: setVerticalPosition(vertical->value() - kLineStep); break;
+    case Qt::Key_Down: setVerticalPosition(vertical->value() + kLineStep); break;
+    case Qt::Key_Home: setVerticalPosition(0); break;
+    case Qt::Key_End: setVerticalPosition(vertical->maximum()); break;
+    case Qt::Key_Left: horizontal->setValue(horizontal->value() - kColumnStep); break;
+    case Qt::Key_Right: horizontal->setValue(horizontal->value() + kColumnStep); break;
+    default:
+        if (event->matches(QKeySequence::Copy)) {
+            CopyToClipboard();
+        } else if (event->matches(QKeySequence::SelectAll)) {
+            SelectAll();
+        } else {
+            QAbstractScrollArea::keyPressEvent(event);
+        }
+        return;
+    }
+    viewport()->update();
+}
+
+void TPageViewer::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    update();
+}
+
+void TPageViewer::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    update();
+}
+
+// --- form controls -------------------------------------------------------------------------
+
+void TPageViewer::takeSubmission(FormSubmission submission)
+{
+    // The button's click is still running; the handler gets the lines once it has finished.
+    m_submissions.push_back(std::move(submission));
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_submissions.empty())
+            return;
+        FormSubmission next = std::move(m_submissions.front());
+        m_submissions.erase(m_submissions.begin());
+        QStringList lines;
+        for (const std::string& line : next.results)
+            lines << qstr(line);
+        emit formSubmit(qstr(next.action), qstr(next.method), lines);
+    }, Qt::QueuedConnection);
+}
+
+void TPageViewer::closeEditor()
+{
+    if (!m_editor)
+        return;
+    QLineEdit* editor = m_editor;
+    m_editor = nullptr;
+    editor->hide();
+    editor->deleteLater();
+}
+
+void TPageViewer::clickControl(TFormControlObj& control, const QPoint&)
+{
+    closeEditor();
+    QRect place(control.x + kMargin - horizontalScrollBar()->value(), control.y + kMargin - verticalScrollBar()->value(),
+                control.width, control.height);
+    switch (control.kind()) {
+    case ControlKind::Button:
+        static_cast<TButtonFormControlObj&>(control).click();
+        break;
+    case ControlKind::RadioButton:
+        static_cast<TRadioButtonFormControlObj&>(control).click();
+        break;
+    case ControlKind::CheckBox: {
+        auto& box = static_cast<TCheckBoxFormControlObj&>(control);
+        box.setChecked(!box.checked());
+        break;
+    }
+    case ControlKind::Edit:
+    case ControlKind::TextArea: {
+        // A real line editor over the painted field while it is being typed into.
+        auto* editor = new QLineEdit(viewport());
+        m_editor = editor;
+        editor->setGeometry(place);
+        if (control.kind() == ControlKind::Edit) {
+            auto& edit = static_cast<TEditFormControlObj&>(control);
+            editor->setText(qstr(edit.text()));
+            if (edit.maxLength() > 0)
+                editor->setMaxLength(edit.maxLength());
+            if (edit.password())
+                editor->setEchoMode(QLineEdit::Password);
+        } else {
+            auto& area = static_cast<TTextAreaFormControlObj&>(control);
+            QStringList lines;
+            for (const std::string& line : area.lines())
+                lines << qstr(line);
+            editor->setText(lines.join(QLatin1Char(' ')));
+        }
+        TFormControlObj* target = &control;
+        auto commit = [this, editor, target] {
+            if (m_editor != editor)
+                return;
+            if (target->kind() == ControlKind::Edit)
+                static_cast<TEditFormControlObj*>(target)->setText(utf8(editor->text()));
+            else
+                static_cast<TTextAreaFormControlObj*>(target)->setLines({utf8(editor->text())});
+            viewport()->update();
+        };
+        connect(editor, &QLineEdit::textEdited, this, commit);
+        connect(editor, &QLineEdit::returnPressed, this, [this, editor, target] {
+            if (m_editor != editor)
+                return;
+            closeEditor();
+            if (ThtmlForm* form = target->form())
+                form->ControlKeyPress(kEnterKey);
+        });
+        editor->show();
+        editor->setFocus();
+        break;
+    }
+    case ControlKind::ListBox:
+    case ControlKind::Combo: {
+        auto& select = static_cast<TSelectFormControlObj&>(control);
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (int i = 0; i < static_cast<int>(select.options().size()); ++i) {
+            QAction* action = menu->addAction(qstr(select.options()[static_cast<std::size_t>(i)].text));
+            action->setCheckable(true);
+            action->setChecked(select.isSelected(i));
+            TSelectFormControlObj* target = &select;
+            connect(action, &QAction::triggered, this, [this, target, i](bool) {
+                // The document may have been replaced while the menu was open.
+                if (!target->form() || target->form()->master() != m_document.get())
+                    return;
+                bool multiple = target->multiple();
+                target->setSelected(i, multiple ? !target->isSelected(i) : true);
+                viewport()->update();
+            });
+        }
+        menu->popup(viewport()->mapToGlobal(place.bottomLeft()));
+        break;
+    }
+    case ControlKind::Hidden:
+        break;
+    }
+    viewport()->update();
+}
+
+// --- painting ------------------------------------------------------------------------------
+
+void TPageViewer::paintEvent(QPaintEvent* event)
+{
+    QRect area = event->rect().intersected(viewport()->rect());
+    if (area.isEmpty())
+        return;
+    QPainter screen(viewport());
+    if (m_processing) {
+        screen.fillRect(area, m_background);
+        return;
+    }
+    // Drawn off-screen and copied in one step, so scrolling does not flicker.
+    QImage buffer(area.size(), QImage::Format_RGB32);
+    if (buffer.isNull()) {
+        screen.fillRect(area, m_background);
+        if (m_lastError != QLatin1String(messages::kOutOfResources)) {
+            m_lastError = QString::fromLatin1(messages::kOutOfResources);
+            QMetaObject::invokeMethod(this, [this] { emit loadError(m_lastError); }, Qt::QueuedConnection);
+        }
+        return;
+    }
+    {
+        QPainter painter(&buffer);
+        Color background = m_document->background();
+        painter.fillRect(buffer.rect(), QColor(background.r, background.g, background.b));
+        QtCanvas canvas(painter);
+        PaintOptions options;
+        options.originX = kMargin - horizontalScrollBar()->value() - area.left();
+        options.originY = kMargin - verticalScrollBar()->value() - area.top();
+        options.clip = Rect{0, 0, area.width(), area.height()};
+        QPalette colors = palette();
+        options.buttonFace = toColor(colors.color(QPalette::Button));
+        try {
+            m_painter.paintDocument(*m_document, canvas, options);
+        } catch (const std::exception&) {
+            // A document that cannot be drawn shows its background; the next load replaces it.
+        }
+    }
+    screen.drawImage(area.topLeft(), buffer);
+    if (m_borderStyle == THTMLBorderStyle::htFocused && hasFocus()) {
+        screen.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        screen.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// --- source offsets ------------------------------------------------------------------------
+
+namespace {
+
+// The text section holding a document character index, searching nested cells too.
+const TSection* sectionOfIndex(const TCell& cell, int index)
+{
+    const TSection* found = nullptr;
+    for (const auto& section : cell.sections()) {
+        if (section->startCursor > index)
+            break;
+        if (const auto* text = dynamic_cast<const TSection*>(section.get()))
+            found = text;
+    }
+    return found;
+}
+
+} // namespace
+
+long long TPageViewer::sourceOffsetAt(const QPoint& viewportPoint)
+{
+    QPoint point = toDocument(viewportPoint);
+    int index = m_hits.FindCursor(*m_document, point.x(), point.y());
+    if (index < 0)
+        return -1;
+    const TSection* section = sectionOfIndex(*m_document, index);
+    if (!section)
+        return -1;
+    int local = index - section->startCursor;
+    const TextRun* best = nullptr;
+    for (const TextRun& run : section->runs()) {
+        if (run.textPos <= local)
+            best = &run;
+    }
+    if (!best)
+        return -1;
+    int into = std::min(local - best->textPos, std::max(0, best->length));
+    std::size_t span = best->source.end > best->source.begin ? best->source.end - best->source.begin : 0;
+    // Entities make source and text lengths differ; stay inside the run's source.
+    return static_cast<long long>(best->source.begin + std::min<std::size_t>(static_cast<std::size_t>(into), span));
+}
+
+bool TPageViewer::showSourceOffset(std::size_t offset)
+{
+    for (const auto& section : m_document->sections()) {
+        const auto* text = dynamic_cast<const TSection*>(section.get());
+        if (!text)
+            continue;
+        for (const TextRun& run : text->runs()) {
+            if (offset >= run.source.begin && offset <= run.source.end) {
+                int top = section->yPosition + kMargin;
+                int bottom = top + section->sectionHeight;
+                int view = verticalScrollBar()->value();
+                if (top < view || bottom > view + viewport()->height())
+                    setVerticalPosition(top - viewport()->height() / 3);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace tessera::viewer
