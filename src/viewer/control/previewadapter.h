@@ -1,0 +1,38 @@
+#pragma once
+
+#include "viewer/control/pageviewer.h"
+#include "workspace/previewviewer.h"
+
+namespace tessera::viewer {
+
+// A page viewer as the preview commands see it.
+class PageViewerPreview : public workspace::PreviewViewer {
+public:
+    explicit PageViewerPreview(TPageViewer& viewer) : m_viewer(viewer) {}
+
+    bool isProcessing() const override { return m_viewer.processing(); }
+    std::uint32_t position() const override { return m_viewer.Position(); }
+    void setPosition(std::uint32_t value) override { m_viewer.setPosition(value); }
+    bool loadText(const QByteArray& text, QString& error) override
+    {
+        bool ok = m_viewer.LoadTextBlock(text);
+        error = ok ? QString() : m_viewer.lastError();
+        return ok;
+    }
+    void clear() override { m_viewer.Clear(); }
+    int historyPos() const override { return m_viewer.HistoryPos(); }
+    void setHistoryPos(int index) override { m_viewer.setHistoryPos(index); }
+    QStringList history() const override { return m_viewer.historyFiles(); }
+    QString title() const override { return m_viewer.TitleText(); }
+    bool viewImages() const override { return m_viewer.ViewImages(); }
+    void setViewImages(bool on) override { m_viewer.setViewImages(on); }
+    int selectionLength() const override { return m_viewer.SelectionLength(); }
+    QString copySelection() override { return m_viewer.CopyToClipboard(); }
+    void goToBottom() override { m_viewer.setVerticalPosition(m_viewer.scrollRange()); }
+    TPageViewer& viewer() { return m_viewer; }
+
+private:
+    TPageViewer& m_viewer;
+};
+
+} // namespace tessera::viewer
