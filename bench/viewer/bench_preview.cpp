@@ -1,0 +1,63 @@
+// Time from a keystroke in a 100 KB page to the repainted preview: the edited text is loaded
+// into the viewer, the reader's place restored and the visible part painted.
+#include "viewer/control/pageviewer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <string>
+
+namespace {
+
+QByteArray page(int bytes)
+{
+    QByteArray html = "<html><head><title>Bench</title></head><body>";
+    int i = 0;
+    while (html.size() < bytes) {
+        html += "<h2>Section " + QByteArray::number(i) + "</h2><p>Some <b>bold</b> and <i>italic</i> text with a "
+                "<a href=\"page" + QByteArray::number(i) + ".htm\">link</a> in a paragraph long enough to wrap "
+                "over more than one line of the preview at its usual width.</p>";
+        if (i % 10 == 0)
+            html += "<table border=1><tr><td>a</td><td>b</td></tr><tr><td>c</td><td>d</td></tr></table>";
+        if (i % 7 == 0)
+            html += "<ul><li>one</li><li>two</li><li>three</li></ul>";
+        ++i;
+    }
+    return html + "</body></html>";
+}
+
+void BM_KeystrokeToRepaint(benchmark::State& state)
+{
+    tessera::viewer::TPageViewer viewer;
+    viewer.resize(640, 600);
+    viewer.show();
+    QByteArray text = page(static_cast<int>(state.range(0)));
+    viewer.LoadTextBlock(text);
+    viewer.setPosition(40u << 16);
+    QPixmap target(viewer.viewport()->size());
+    qsizetype at = text.indexOf("Section 50") + 8;
+    for (auto _ : state) {
+        text.insert(at, 'x'); // the keystroke
+        std::uint32_t position = viewer.Position();
+        viewer.LoadTextBlock(text);
+        viewer.setPosition(position);
+        viewer.viewport()->render(&target);
+        benchmark::DoNotOptimize(target);
+    }
+    state.SetLabel(std::to_string(text.size() / 1024) + " KB, " + std::to_string(viewer.document().sections().size()) + " sections, " + std::to_string(viewer.documentHeight()) + " px");
+}
+BENCHMARK(BM_KeystrokeToRepaint)->Arg(100 * 1024)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
