@@ -510,7 +510,9 @@ void TPageViewer::updateScrollBars()
     int clientWidth = frameRect().width() - 2 * frameWidth();
     bool showVertical = vertical && m_docHeight + 2 * kMargin > clientHeight - 2;
     int available = clientWidth - (showVertical ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
-    bool showHorizontal = horizontal && m_maxWidth + 2 * kMargin > available;
+    // Only content wider than the width it was laid out at needs the bar; a float placed flush
+    // with the right edge does not.
+    bool showHorizontal = horizontal && m_maxWidth > layoutWidth();
     setVerticalScrollBarPolicy(showVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(showHorizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     int panelHeight = clientHeight - (showHorizontal ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
