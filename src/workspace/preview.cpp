@@ -124,6 +124,8 @@ void PreviewController::RefreshViewer(std::uint32_t position, PreviewViewer* vie
         } else {
             viewer->loadText(text, error);
             viewer->setPosition(position);
+            if (m_followCaret && m_caretKnown && viewer == m_split)
+                viewer->showSourceOffset(m_caret);
         }
     }
     if (!error.isEmpty() && m_host.showMessage)
@@ -134,6 +136,14 @@ void PreviewController::editorChanged()
 {
     if (m_live)
         m_liveTimer.start();
+}
+
+void PreviewController::caretMoved(std::size_t sourceOffset)
+{
+    m_caret = sourceOffset;
+    m_caretKnown = true;
+    if (m_followCaret && m_split && !m_split->isProcessing())
+        m_split->showSourceOffset(sourceOffset);
 }
 
 void PreviewController::View1Click()

@@ -95,6 +95,12 @@ public:
     };
     PopupState HTMLPopupPopup() const;
 
+    // With follow-caret on (off by default) the split preview keeps the caret's part of the
+    // page in view, after refreshes too.
+    void setFollowCaret(bool on) { m_followCaret = on; }
+    bool followCaret() const { return m_followCaret; }
+    void caretMoved(std::size_t sourceOffset);
+
     int refreshCount() const { return m_refreshes; }
 
 private:
@@ -108,6 +114,9 @@ private:
     QTimer m_liveTimer;
     QTimer m_retry;
     int m_refreshes = 0;
+    bool m_followCaret = false;
+    std::size_t m_caret = 0;
+    bool m_caretKnown = false;
 };
 
 } // namespace tessera::workspace

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tessera::workspace {
@@ -28,6 +29,8 @@ public:
     virtual int selectionLength() const = 0;
     virtual QString copySelection() = 0;
     virtual void goToBottom() = 0;
+    // Brings the text read from a source byte offset into view; false when none stems from it.
+    virtual bool showSourceOffset(std::size_t) { return false; }
 };
 
 } // namespace tessera::workspace

@@ -44,6 +44,12 @@ public:
     int selectionLength() const override { return selection.size(); }
     QString copySelection() override { return selection; }
     void goToBottom() override { pos = 0xFFFFFFFF; }
+    bool showSourceOffset(std::size_t offset) override
+    {
+        shownOffsets.push_back(offset);
+        return true;
+    }
+    std::vector<std::size_t> shownOffsets;
 
     bool busy = false;
     std::uint32_t pos = 0;
@@ -277,6 +283,18 @@ TEST_F(PreviewTest, PopupAndSearchSource)
     EXPECT_EQ(split.pos, 0xFFFFFFFFu);
     controller->Gototop1Click();
     EXPECT_EQ(split.pos, 0u);
+}
+
+TEST_F(PreviewTest, FollowCaretOnlyWhenAsked)
+{
+    controller->caretMoved(40);
+    controller->UpdateWebView();
+    EXPECT_TRUE(split.shownOffsets.empty());
+    controller->setFollowCaret(true);
+    controller->caretMoved(55);
+    controller->UpdateWebView(); // a refresh keeps the caret's part in view
+    EXPECT_EQ(split.shownOffsets, (std::vector<std::size_t>{55, 55}));
+    EXPECT_TRUE(full.shownOffsets.empty());
 }
 
 TEST(SubmitForm, EachSubmissionReplacesTheLast)

@@ -29,6 +29,7 @@ public:
     int selectionLength() const override { return m_viewer.SelectionLength(); }
     QString copySelection() override { return m_viewer.CopyToClipboard(); }
     void goToBottom() override { m_viewer.setVerticalPosition(m_viewer.scrollRange()); }
+    bool showSourceOffset(std::size_t offset) override { return m_viewer.showSourceOffset(offset); }
     TPageViewer& viewer() { return m_viewer; }
 
 private:
