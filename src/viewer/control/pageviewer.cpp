@@ -4,6 +4,7 @@
 #include "viewer/model/form.h"
 #include "viewer/model/formcontrol.h"
 #include "viewer/model/section.h"
+#include "viewer/model/table.h"
 #include "viewer/model/viewererror.h"
 #include "viewer/parser/htmlparser.h"
 #include "viewer/qt/qtcanvas.h"
@@ -26,6 +27,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace tessera::viewer {
 
@@ -310,6 +312,13 @@ void TPageViewer::setViewImages(bool on)
                     if (auto* text = dynamic_cast<TSection*>(section.get())) {
                         for (auto& image : text->images())
                             image->loadAttempted = false;
+                    } else if (auto* table = dynamic_cast<ThtmlTable*>(section.get())) {
+                        for (auto& row : table->rows()) {
+                            for (auto& tableCell : row) {
+                                if (tableCell)
+                                    forget(tableCell->cell());
+                            }
+                        }
                     }
                 }
             };
@@ -921,8 +930,8 @@ void TPageViewer::clickControl(TFormControlObj& control, const QPoint&)
         if (control.kind() == ControlKind::Edit) {
             auto& edit = static_cast<TEditFormControlObj&>(control);
             editor->setText(qstr(edit.text()));
-            if (edit.maxLength() > 0)
-                editor->setMaxLength(edit.maxLength());
+            // Without MAXLENGTH a field takes any length, not the line editor's own limit.
+            editor->setMaxLength(edit.maxLength() > 0 ? edit.maxLength() : std::numeric_limits<int>::max());
             if (edit.password())
                 editor->setEchoMode(QLineEdit::Password);
         } else {

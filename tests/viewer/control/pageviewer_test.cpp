@@ -1,4 +1,6 @@
 #include "viewer/control/pageviewer.h"
+#include "viewer/model/form.h"
+#include "viewer/model/formcontrol.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -301,6 +304,33 @@ TEST_F(ViewerTest, FormSubmissionArrivesAfterTheClick)
     EXPECT_TRUE(lines.contains("who=me")) << lines.join('|').toStdString();
     EXPECT_TRUE(lines.contains("c=on"));
     EXPECT_TRUE(lines.contains("s=Send"));
+}
+
+TEST_F(ViewerTest, TextFieldsCanBeTypedInWithoutALengthLimit)
+{
+    ASSERT_TRUE(viewer.LoadTextBlock(QByteArray("<form action=a><p>Name: <input name=who> <input name=short maxlength=3></form>")));
+    viewer.viewport()->repaint();
+    const auto& controls = viewer.document().forms()[0]->controls();
+    ASSERT_EQ(controls.size(), 2u);
+    struct Case {
+        int control;
+        int typed;
+        std::size_t kept;
+    } cases[] = {{0, 40000, 40000}, {1, 10, 3}};
+    for (const Case& c : cases) {
+        auto& edit = static_cast<tessera::viewer::TEditFormControlObj&>(*controls[static_cast<std::size_t>(c.control)]);
+        QPoint at(edit.x + TPageViewer::kMargin + 3, edit.y + TPageViewer::kMargin + 3);
+        QTest::mouseClick(viewer.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* candidate : viewer.viewport()->findChildren<QLineEdit*>()) {
+            if (candidate->isVisible())
+                editor = candidate;
+        }
+        ASSERT_NE(editor, nullptr);
+        QString text(c.typed, QLatin1Char('x'));
+        editor->insert(text);
+        EXPECT_EQ(edit.text().size(), c.kept);
+    }
 }
 
 TEST_F(ViewerTest, SubmissionOfAReplacedDocumentIsDropped)
