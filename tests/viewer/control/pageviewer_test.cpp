@@ -141,6 +141,25 @@ TEST_F(ViewerTest, PositionSurvivesAnEditAndIgnoresSectionsBeyondTheEnd)
     EXPECT_EQ(viewer.Position() >> 16, 10u);
 }
 
+TEST_F(ViewerTest, PositionOffsetSaturatesInsideAVeryTallSection)
+{
+    // A table is one section however tall it grows.
+    QByteArray html = "<table><tr><td>";
+    for (int i = 0; i < 6000; ++i)
+        html += "line<br>";
+    html += "</td></tr></table><p>after</p>";
+    ASSERT_TRUE(viewer.LoadTextBlock(html));
+    ASSERT_GT(viewer.documentHeight(), 70000);
+    viewer.setVerticalPosition(70000);
+    std::uint32_t position = viewer.Position();
+    EXPECT_EQ(position & 0xFFFF, 0xFFFFu) << position;
+    EXPECT_LT(position >> 16, 3u);
+    // The saturated value still leads back into that section.
+    viewer.setVerticalPosition(0);
+    viewer.setPosition(position);
+    EXPECT_EQ(viewer.Position(), position);
+}
+
 TEST_F(ViewerTest, KeysScrollWithinTheDocument)
 {
     ASSERT_TRUE(viewer.LoadTextBlock(longPage(80)));
