@@ -1,6 +1,7 @@
 #include "app/workspacewiring.h"
 
 #include "app/pagetabbar.h"
+#include "app/previewwiring.h"
 #include "app/tform1.h"
 #include "editor/tledit.h"
 #include "workspace/attributeeditor.h"
@@ -65,6 +66,8 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
     attributeHost.pageDirectory = host.pageDirectory;
     attributeHost.reportFailure = host.reportFailure;
     m_attributes = new AttributeEditor(window.webPage(), attributeHost, this);
+
+    m_preview = new PreviewWiring(window, *m_pages);
 
     wirePageCommands();
     wireTagCommands();
@@ -209,6 +212,7 @@ void WorkspaceWiring::settingsRead()
     const TesseraSettings& settings = m_window.settings();
     applyEditorSettings(settings, *m_window.webPage());
     m_window.spareEditor()->setWordWrap(settings.defaults.wordwrap);
+    m_preview->settingsRead();
     m_pages->StartUp();
 }
 

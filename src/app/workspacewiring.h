@@ -9,6 +9,7 @@
 
 class AttributeEditor;
 class PageManager;
+class PreviewWiring;
 class QMimeData;
 class TForm1;
 class TagInserter;
@@ -30,6 +31,7 @@ public:
     PageManager& pages() const { return *m_pages; }
     TagInserter& tags() const { return *m_tags; }
     ToolBook& toolBook() const { return *m_toolBook; }
+    PreviewWiring& preview() const { return *m_preview; }
 
     // Runs once the settings are read: the editors take their look, the recent-file list and
     // the AutoLoad page follow.
@@ -56,5 +58,6 @@ private:
     TypedKeyFilter* m_pageKeys = nullptr;
     TypedKeyFilter* m_spareKeys = nullptr;
     AttributeEditor* m_attributes = nullptr;
+    PreviewWiring* m_preview = nullptr;
     bool m_spareShown = false;
 };
