@@ -1,5 +1,6 @@
 #include "app/previewwiring.h"
 
+#include "app/appstrings.h"
 #include "app/tform1.h"
 #include "editor/tledit.h"
 #include "workspace/pagemanager.h"
@@ -8,6 +9,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
+#include <QDialog>
+#include <QVBoxLayout>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -106,6 +109,7 @@ void PreviewWiring::wireCommands()
     for (Command command : {Command::PreviewSearchSource, Command::SearchSource})
         commands.setHandler(command, [preview] { preview->SearchSourceClick(); });
     commands.setHandler(Command::PreviewCopy, [this] { m_split->CopyToClipboard(); });
+    commands.setHandler(Command::HelpContents, [this] { showHelp(); });
     commands.setHandler(Command::PageBrowser1, [this] { launchBrowser(1); });
     commands.setHandler(Command::PageBrowser2, [this] { launchBrowser(2); });
 
@@ -170,6 +174,33 @@ void PreviewWiring::settingsRead()
         m_split->setDefBackground(*colour);
     m_window.commands().setText(Command::PageBrowser1, browserMenuCaption(settings.defaults.browser1));
     m_window.commands().setText(Command::PageBrowser2, browserMenuCaption(settings.defaults.browser2));
+}
+
+void PreviewWiring::showHelp()
+{
+    // The help pages are plain HTML shipped with the program, shown by our own viewer.
+    const QString page = m_window.programDirectory().filePath(strings::helpIndexFile);
+    if (!QFileInfo(page).isFile()) {
+        m_window.reportFailure(QStringLiteral("Help"),
+                               QStringLiteral("The help page %1 is missing. Re-install Tessera to restore it.").arg(page));
+        return;
+    }
+    if (!m_help) {
+        m_help = new QDialog(&m_window);
+        m_help->setWindowTitle(QStringLiteral("Tessera Help"));
+        m_help->resize(640, 520);
+        auto* layout = new QVBoxLayout(m_help);
+        layout->setContentsMargins(0, 0, 0, 0);
+        m_helpViewer = new TPageViewer;
+        m_helpViewer->setObjectName(QStringLiteral("HelpViewer"));
+        layout->addWidget(m_helpViewer);
+        connect(m_helpViewer, &TPageViewer::loadError, m_help, [this](const QString& message) {
+            m_window.reportFailure(QStringLiteral("Help"), message);
+        });
+    }
+    m_helpViewer->LoadDocFile(page);
+    m_help->show();
+    m_help->raise();
 }
 
 void PreviewWiring::launchBrowser(int browser)

@@ -10,6 +10,7 @@
 #include <memory>
 
 class PageManager;
+class QDialog;
 class TForm1;
 namespace tessera::workspace {
 class TSubmitForm;
@@ -36,6 +37,7 @@ private:
     void wireCommands();
     void connectViewers();
     void launchBrowser(int browser);
+    void showHelp();
     void showHistory(const tessera::workspace::HistoryState& state);
     void placeCaretAtSource(long long offset);
 
@@ -48,4 +50,6 @@ private:
     tessera::workspace::PreviewController* m_controller = nullptr;
     tessera::workspace::DetachedProgramStarter m_starter;
     tessera::workspace::TSubmitForm* m_submitForm = nullptr;
+    QDialog* m_help = nullptr;
+    tessera::viewer::TPageViewer* m_helpViewer = nullptr;
 };
