@@ -127,6 +127,9 @@ void TForm1::buildLayout()
     m_powerBook->setObjectName(QStringLiteral("PowerBook"));
     m_powerBook->setDocumentMode(true);
     m_powerBook->setUsesScrollButtons(true);
+    // The tool buttons are cut off at the window's edge rather than widening the window when
+    // the first page opens.
+    m_powerBook->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     for (const char* caption : powerBookTabs) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromLatin1(caption).remove(QLatin1Char(' ')) + QStringLiteral("Page"));

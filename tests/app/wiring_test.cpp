@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QSplitter>
 #include <QDir>
 #include <QFile>
@@ -103,6 +105,39 @@ protected:
     QString chosen;
     std::unique_ptr<TForm1> window;
 };
+
+TEST_F(WiringFixture, NewMakesATabAndDroppedFilesOpen)
+{
+    EXPECT_TRUE(window->commands().trigger(Command::FileNew));
+    ASSERT_EQ(window->webPageTabs()->count(), 1);
+    EXPECT_TRUE(window->webPage()->isEnabled());
+    EXPECT_TRUE(window->commands().isEnabled(Command::FileClosePage));
+
+    // A drop opens the local files in order and ignores other addresses.
+    const QString first = page(QStringLiteral("one.htm"), "1");
+    const QString second = page(QStringLiteral("two.htm"), "2");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(first), QUrl(QStringLiteral("https://example.invalid/x.htm")),
+                  QUrl::fromLocalFile(second)});
+    EXPECT_TRUE(window->workspace().dropFiles(&data));
+    EXPECT_EQ(window->webPageTabs()->count(), 3);
+    EXPECT_EQ(window->webPage()->Text(), QStringLiteral("2"));
+
+    QMimeData text;
+    text.setText(QStringLiteral("not a file"));
+    EXPECT_FALSE(window->workspace().dropFiles(&text));
+    EXPECT_EQ(window->webPageTabs()->count(), 3);
+}
+
+TEST_F(WiringFixture, ShowingTheToolBookKeepsTheWindowWidth)
+{
+    window->resize(640, 480);
+    QCoreApplication::processEvents();
+    const int width = window->width();
+    open(page(QStringLiteral("w.htm"), "x"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->width(), width) << "the tool book's tabs scroll instead of widening the window";
+}
 
 TEST_F(WiringFixture, OpenEditAndSaveAPage)
 {
