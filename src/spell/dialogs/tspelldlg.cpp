@@ -253,8 +253,9 @@ TSpellDlg::Outcome TSpellDlg::runCheck(TAbsBuffer& buffer, bool& replaced)
         }
         if (word.characters < 2 || word.allDigits)
             continue;
+        // The dialog stays open between words; the user may close it at any time.
         QCoreApplication::processEvents();
-        if (!m_engine)
+        if (!m_engine || m_dialog->actionCode() == SpellAction::Close)
             return Outcome::Closed;
         if (m_engine->isKnownWord(word.text.toStdString()))
             continue;

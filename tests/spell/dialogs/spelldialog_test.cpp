@@ -294,6 +294,14 @@ TEST_F(SpellDialogTest, ClosingEndsWithoutAMessageSavesAddedWordsAndRestoresTheE
     EXPECT_TRUE(user.readAll().contains("wrld"));
 }
 
+TEST_F(SpellDialogTest, ClosingRightAfterAnAnswerEndsTheCheck)
+{
+    m_onShown = [this] { QMetaObject::invokeMethod(m_component.dialog(), "reject", Qt::QueuedConnection); };
+    EXPECT_EQ(check(QStringLiteral("wrld hello wrds"), {{"wrld", SpellAction::Skip}}), SpellResult::Closed);
+    EXPECT_EQ(m_shown, QStringList{"wrld"});
+    EXPECT_TRUE(m_prompts->informations.isEmpty());
+}
+
 TEST_F(SpellDialogTest, ASecondCheckWhileOneRunsIsRefused)
 {
     SpellCheckCommand command(nullptr);
