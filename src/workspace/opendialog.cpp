@@ -1,12 +1,13 @@
 #include "workspace/opendialog.h"
 
+#include "viewer/control/pageviewer.h"
+
 #include "workspace/pagefilters.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGridLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,17 +65,15 @@ TOpenHTMLForm::TOpenHTMLForm(QWidget* parent)
     , m_fileList(new FileList(this))
     , m_filterBox(new QComboBox(this))
     , FileToLoad(new QLineEdit(this))
-    , OpenViewer(new QLabel(this))
+    , OpenViewer(new tessera::viewer::TPageViewer(this))
     , m_mask({QStringLiteral("*.htm")})
 {
     setWindowTitle(QStringLiteral("Open HTML Page"));
     FileToLoad->setObjectName(QStringLiteral("FileToLoad"));
     OpenViewer->setObjectName(QStringLiteral("OpenViewer"));
-    OpenViewer->setFrameShape(QFrame::StyledPanel);
-    OpenViewer->setAlignment(Qt::AlignCenter);
-    OpenViewer->setWordWrap(true);
     OpenViewer->setMinimumSize(220, 180);
-    OpenViewer->setStyleSheet(QStringLiteral("background: white"));
+    OpenViewer->setDefBackground(Qt::white);
+    OpenViewer->setImageCacheCount(0);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QGridLayout(this);
@@ -181,18 +180,17 @@ void TOpenHTMLForm::fillFiles()
 void TOpenHTMLForm::FileListBox1Change(const QString& fileName)
 {
     const QString path = joinDirectoryAndFile(m_directory, fileName);
+    // A preview that cannot be shown (an unreadable file) just stays empty; OK still decides.
     if (isImageFileName(fileName)) {
         m_previewHtml = imagePreviewHtml(fileName);
-        QImageReader reader(path);
-        reader.setAutoTransform(true);
-        const QImage image = reader.read();
-        if (!image.isNull())
-            OpenViewer->setPixmap(QPixmap::fromImage(image.scaled(OpenViewer->size(), Qt::KeepAspectRatio)));
-        else
-            OpenViewer->setText(fileName);
+        OpenViewer->setViewImages(true);
+        // The picture is named by its whole path: the program's working directory is not the
+        // dialog's directory.
+        OpenViewer->LoadTextBlock(imagePreviewHtml(QDir(m_directory).absoluteFilePath(fileName)).toUtf8());
     } else {
         m_previewHtml.clear();
-        OpenViewer->setText(fileName);
+        OpenViewer->setViewImages(false);
+        OpenViewer->LoadDocFile(path);
     }
     FileToLoad->setText(path);
 }

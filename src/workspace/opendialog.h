@@ -7,6 +7,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+namespace tessera::viewer {
+class TPageViewer;
+}
 
 // The image rule of the open-page dialog: such a name is previewed as a picture and never opened
 // as a page.
@@ -16,8 +19,7 @@ QString imagePreviewHtml(const QString& fileName);
 QString joinDirectoryAndFile(const QString& directory, const QString& fileName);
 
 // "Open HTML Page": drive box, directory list, file list, filter box, file-name edit and a small
-// preview. The HTML preview joins once the viewer control exists; until then the preview area
-// shows pictures itself and names any other file.
+// preview of the clicked file: pictures with image display on, pages without their images.
 class TOpenHTMLForm : public QDialog
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ public:
     // The text the preview would show as HTML for the last clicked file (empty for a page file).
     QString previewHtml() const { return m_previewHtml; }
     QString fileToLoadText() const;
+    tessera::viewer::TPageViewer* previewViewer() const { return OpenViewer; }
 
     void FileListBox1Change(const QString& fileName);
     void OKClick();
@@ -48,7 +51,7 @@ private:
     QListWidget* m_fileList;
     QComboBox* m_filterBox;
     QLineEdit* FileToLoad;
-    QLabel* OpenViewer;
+    tessera::viewer::TPageViewer* OpenViewer;
     QString m_filter;
     QStringList m_mask;
     QString m_directory;

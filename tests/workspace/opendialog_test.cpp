@@ -1,3 +1,4 @@
+#include "viewer/control/pageviewer.h"
 #include "workspace/opendialog.h"
 #include "workspace/pagefilters.h"
 
@@ -51,6 +52,8 @@ TEST(OpenDialog, clickingAFileFillsTheNameAndOkChoosesIt)
     for (const char* name : {"page one.htm", "pic.gif"}) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (QLatin1String(name).endsWith(QLatin1String(".htm")))
+            file.write("<TITLE>First page</TITLE><IMG SRC=\"pic.gif\">text");
     }
     TOpenHTMLForm dialog;
     dialog.setFilter(openPageFilter("", ""));
@@ -59,12 +62,15 @@ TEST(OpenDialog, clickingAFileFillsTheNameAndOkChoosesIt)
 
     dialog.FileListBox1Change("pic.gif");
     EXPECT_EQ(dialog.previewHtml(), "<IMG SRC=\"pic.gif\">");
+    EXPECT_TRUE(dialog.previewViewer()->ViewImages()) << "pictures are previewed with images on";
     dialog.OKClick();
     EXPECT_EQ(dialog.pageToOpen(), "");
 
     dialog.FileListBox1Change("page one.htm");
     EXPECT_EQ(dialog.fileToLoadText(), dir.filePath("page one.htm"));
     EXPECT_EQ(dialog.previewHtml(), "");
+    EXPECT_EQ(dialog.previewViewer()->TitleText(), "First page") << "the page itself is previewed";
+    EXPECT_FALSE(dialog.previewViewer()->ViewImages()) << "pages are previewed without their images";
     dialog.OKClick();
     EXPECT_EQ(dialog.pageToOpen(), dir.filePath("page one.htm"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
