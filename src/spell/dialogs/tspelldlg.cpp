@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -245,6 +246,8 @@ TSpellDlg::Outcome TSpellDlg::runCheck(TAbsBuffer& buffer, bool& replaced)
         },
         m_options.suggestions);
 
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
     while (buffer.getNextWord()) {
         const SpellWord& word = buffer.currentWord();
         if (word.characters >= maxSpellWordLength) {
@@ -253,8 +256,12 @@ TSpellDlg::Outcome TSpellDlg::runCheck(TAbsBuffer& buffer, bool& replaced)
         }
         if (word.characters < 2 || word.allDigits)
             continue;
-        // The dialog stays open between words; the user may close it at any time.
-        QCoreApplication::processEvents();
+        // The dialog stays open between words; the user may close it at any time. Events are
+        // handled every few milliseconds rather than after every word, which would slow a long page.
+        if (sinceEvents.elapsed() >= 20) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
+        }
         if (!m_engine || m_dialog->actionCode() == SpellAction::Close)
             return Outcome::Closed;
         if (m_engine->isKnownWord(word.text.toStdString()))
@@ -269,6 +276,11 @@ TSpellDlg::Outcome TSpellDlg::runCheck(TAbsBuffer& buffer, bool& replaced)
         if (m_skipAll.contains(lower))
             continue;
 
+        // A close that arrived since the last answer counts before the next word is shown.
+        QCoreApplication::processEvents();
+        sinceEvents.restart();
+        if (m_dialog->actionCode() == SpellAction::Close)
+            return Outcome::Closed;
         showDialog();
         const int wordY = buffer.selectCurrentWord();
         if (m_options.autoShift)
