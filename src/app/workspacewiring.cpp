@@ -4,6 +4,7 @@
 #include "app/previewwiring.h"
 #include "app/tform1.h"
 #include "editor/tledit.h"
+#include "spell/dialogs/tspelldlg.h"
 #include "workspace/attributeeditor.h"
 #include "workspace/editorsettings.h"
 #include "workspace/pagemanager.h"
@@ -71,6 +72,7 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
 
     wirePageCommands();
     wireTagCommands();
+    wireSpellCheck();
     connectPageSignals();
     installLifecycleSteps();
     window.setCloseAllPages([this] { m_pages->CloseAllPages(); });
@@ -213,6 +215,10 @@ void WorkspaceWiring::settingsRead()
     applyEditorSettings(settings, *m_window.webPage());
     m_window.spareEditor()->setWordWrap(settings.defaults.wordwrap);
     m_preview->settingsRead();
+    m_spell->setOptions(spellOptionsFromStored(settings.spelling.autoAdd, settings.spelling.skipHtml,
+                                                               settings.spelling.suggestCount,
+                                                               settings.spelling.dialogStyle,
+                                                               m_window.programDirectory().path()));
     m_pages->StartUp();
 }
 
@@ -242,6 +248,28 @@ void WorkspaceWiring::toggleInternalClipboard()
     splitter->setSizes({left, qMax(0, total - left - spare), spare});
     if (shown)
         m_window.spareEditor()->setFocus();
+}
+
+void WorkspaceWiring::wireSpellCheck()
+{
+    m_spell = new SpellCheckCommand(&m_window);
+    // The internal clipboard is checked when it has the focus, the page otherwise.
+    m_window.commands().setHandler(Command::SearchSpellCheck, [this] { m_spell->run(m_window.focusedEditor(), &m_window); });
+    connect(m_spell, &SpellCheckCommand::checkRunning, this, &WorkspaceWiring::spellCheckRunning);
+}
+
+void WorkspaceWiring::spellCheckRunning(bool running)
+{
+    // The page may not change under a running check: no switching, closing or opening of pages.
+    m_window.webPageTabs()->setEnabled(!running);
+    CommandRegistry& commands = m_window.commands();
+    for (Command command : {Command::SearchSpellCheck, Command::FileNew, Command::FileOpen, Command::FileClosePage,
+                            Command::FileCloseAll, Command::FileRecent1, Command::FileRecent2, Command::FileRecent3,
+                            Command::FileRecent4, Command::EditInsertFile})
+        commands.setEnabled(command, !running);
+    m_window.buttonPanel1()->setButtonEnabled(ButtonPanel::Button::Spell, !running);
+    if (!running)
+        m_window.updateCommandStates();
 }
 
 void WorkspaceWiring::showRecentFiles(const QStringList& entries)

@@ -10,6 +10,7 @@
 class AttributeEditor;
 class PageManager;
 class PreviewWiring;
+class SpellCheckCommand;
 class QMimeData;
 class TForm1;
 class TagInserter;
@@ -32,6 +33,7 @@ public:
     TagInserter& tags() const { return *m_tags; }
     ToolBook& toolBook() const { return *m_toolBook; }
     PreviewWiring& preview() const { return *m_preview; }
+    SpellCheckCommand& spellCheck() const { return *m_spell; }
 
     // Runs once the settings are read: the editors take their look, the recent-file list and
     // the AutoLoad page follow.
@@ -46,6 +48,8 @@ private:
     void installLifecycleSteps();
     void loadUserMenus();
     void toggleInternalClipboard();
+    void wireSpellCheck();
+    void spellCheckRunning(bool running);
     void showRecentFiles(const QStringList& entries);
     TagOptions tagOptions() const;
 
@@ -59,5 +63,6 @@ private:
     TypedKeyFilter* m_spareKeys = nullptr;
     AttributeEditor* m_attributes = nullptr;
     PreviewWiring* m_preview = nullptr;
+    SpellCheckCommand* m_spell = nullptr;
     bool m_spareShown = false;
 };
