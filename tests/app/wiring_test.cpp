@@ -76,7 +76,6 @@ protected:
         settings.sync();
         writeFile(m_root.filePath(QStringLiteral("share/tessera/blkhlght.mnu")), "<CITE>..</CITE> - citation\n");
 
-        TForm1Environment environment;
         environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),
                                                         m_root.filePath(QStringLiteral("share/tessera")));
         environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
@@ -100,6 +99,7 @@ protected:
     }
 
     QTemporaryDir m_root;
+    TForm1Environment environment;
     QStringList asked;
     bool answer = true;
     QString chosen;
