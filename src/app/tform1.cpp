@@ -532,11 +532,8 @@ void TForm1::captureSettings()
 
 void TForm1::applySplitDirection(int direction)
 {
+    // The stored position is applied at the first show, when the splitter has its real size.
     m_splitScreen->setOrientation(direction == 1 ? Qt::Horizontal : Qt::Vertical);
-    const int total = m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width();
-    const int position = windowPlacement(m_settings).splitPosition;
-    if (position > 0)
-        m_splitScreen->setSizes({position, qMax(1, total - position)});
 }
 
 void TForm1::toggleSplitStyle()
@@ -596,12 +593,19 @@ void TForm1::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    const int total = m_mainSplitter->width() > 0 ? m_mainSplitter->width() : width();
+    // The splitters get their share once the window's layout has given them their real size;
+    // sizes set earlier are rescaled by the first resize and drift at every start.
+    if (QLayout* layout = centralWidget()->layout())
+        layout->activate();
+    const int total = m_mainSplitter->width() - 2 * m_mainSplitter->handleWidth();
     m_mainSplitter->setSizes({total / 5, total - total / 5, 0});
-    if (windowPlacement(m_settings).splitPosition <= 0) {
-        const int height = m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width();
-        m_splitScreen->setSizes({height / 2, height - height / 2});
-    }
+    const int length = (m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width())
+        - m_splitScreen->handleWidth();
+    const int position = windowPlacement(m_settings).splitPosition;
+    if (position > 0 && position < length)
+        m_splitScreen->setSizes({position, length - position});
+    else
+        m_splitScreen->setSizes({length / 2, length - length / 2});
     // Without a window manager the window is never activated; the first show stands in for it.
     QTimer::singleShot(0, this, &TForm1::firstActivation);
     const QStringList failures = m_lifecycle.run(LifecyclePhase::FirstShow);

@@ -228,3 +228,24 @@ TEST_F(WiringFixture, InternalClipboardTogglesItsQuarter)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WiringFixture, SplitPositionSurvivesRestarts)
+{
+    window->resize(800, 600);
+    QCoreApplication::processEvents();
+    QSplitter* split = window->splitScreen();
+    const int total = split->sizes().value(0) + split->sizes().value(1);
+    split->setSizes({150, total - 150});
+    ASSERT_EQ(split->sizes().value(0), 150);
+    for (int restart = 0; restart < 3; ++restart) {
+        ASSERT_TRUE(window->close());
+        window = std::make_unique<TForm1>(environment);
+        window->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->splitScreen()->sizes().value(0), 150) << "after restart " << restart + 1;
+    }
+}
+
+} // namespace
