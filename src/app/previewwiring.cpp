@@ -145,6 +145,8 @@ void PreviewWiring::connectViewers()
 
     connect(m_window.webPage(), &TLEdit::OnChange, preview, &PreviewController::editorChanged);
     connect(&m_pages, &PageManager::previewUpdateRequested, preview, &PreviewController::UpdateWebView);
+    // The page buttons are set when pages open or close; Back and Forward then follow the history.
+    connect(&m_pages, &PageManager::pagesOpenChanged, this, [this] { showHistory(historyStateOf(*m_splitPreview)); });
     connect(&m_pages, &PageManager::previewCleared, this, [this] {
         m_split->Clear();
         m_full->Clear();

@@ -17,7 +17,9 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenu>
+#include <QTabWidget>
 #include <QSplitter>
 
 namespace {
@@ -58,6 +60,11 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
     m_tags = new TagInserter(window.webPage(), host, this);
     m_toolBook = new ToolBook(m_tags, this);
     m_toolBook->fillPowerBook(window.powerBook());
+    // A tab narrower than its buttons cuts them off at the edge instead of piling them up.
+    for (int i = 0; i < window.powerBook()->count(); ++i) {
+        if (QLayout* layout = window.powerBook()->widget(i)->layout())
+            layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
 
     auto options = [this] { return tagOptions(); };
     m_pageKeys = new TypedKeyFilter(window.webPage(), options, this);
