@@ -142,8 +142,9 @@ TEST(Maps, AreasContainPoints)
     for (const Probe& probe : probes) {
         std::string url = "unset";
         EXPECT_EQ(map->GetURL(probe.x, probe.y, url), probe.found) << probe.x << "," << probe.y;
-        if (probe.found)
+        if (probe.found) {
             EXPECT_EQ(url, probe.url) << probe.x << "," << probe.y;
+        }
     }
 }
 

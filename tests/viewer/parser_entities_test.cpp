@@ -86,8 +86,9 @@ TEST(Colors, NamesAndNumbers)
     for (const ColorCase& c : cases) {
         std::optional<Color> color = parseHtmlColor(c.text);
         EXPECT_EQ(color.has_value(), c.valid) << c.text;
-        if (color && c.valid)
+        if (color && c.valid) {
             EXPECT_EQ(color->rgb(), c.rgb) << c.text;
+        }
     }
 }
 
