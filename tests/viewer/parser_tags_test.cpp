@@ -39,7 +39,7 @@ const DumpCase kTagCases[] = {
      "headspace 6\ntext \"c\"\n  fonts @0{8 b}\nheadspace 6\n"},
     {"endHeadingWithoutStartIsIgnored", "a</H2>b", "text \"ab\"\n  fonts @0{12}\n"},
     {"paragraphsMergeAndAlign", "a<P><P> </P>\n<P ALIGN=right>b<P>c",
-     "text \"a\"\n  fonts @0{12}\npara\ntext right \"b\"\n  fonts @0{12}\npara\ntext right \"c\"\n  fonts @0{12}\n"},
+     "text \"a\"\n  fonts @0{12}\npara\ntext right \"b\"\n  fonts @0{12}\npara\ntext \"c\"\n  fonts @0{12}\n"},
     {"consecutiveBreaksGiveBlankLines", "a<BR><BR>b",
      "text \"a\"\n  fonts @0{12}\ntext \" \"\n  fonts @0{12}\ntext \"b\"\n  fonts @0{12}\n"},
     {"breakClear", "a<BR CLEAR=left>b<BR CLEAR=RIGHT>c<BR CLEAR>d<BR CLEAR=x>e",
@@ -141,11 +141,15 @@ TEST(ParserDocument, AttributeQuirks)
               "table border pad=2 space=3\n  row\n    cell span=2x1 bg=#0000FF\n      text \"z\"\n");
 }
 
-TEST(ParserDocument, AttributesOfOtherTagsDoNotReplaceTheLastKeptOnes)
+TEST(ParserDocument, ParagraphAlignmentBelongsToItsOwnParagraph)
 {
-    // CENTER does not keep attributes, so the P after it still sees the last P's ALIGN.
+    // A P's ALIGN is its paragraph's alone; the tag after the P brings no ALIGN of its own to it.
     EXPECT_EQ(dumpOf("<P ALIGN=right>a<B ALIGN=left>b<P>c", noFonts()),
-              "para\ntext right \"ab\"\npara\ntext right \"c\"\n");
+              "para\ntext right \"ab\"\npara\ntext \"c\"\n");
+    EXPECT_EQ(dumpOf("<P><IMG SRC=a ALIGN=right>text<P>next", noFonts()),
+              "para\ntext \"[img]text\"\n  img @0 \"a\" right\npara\ntext \"next\"\n");
+    EXPECT_EQ(dumpOf("<P ALIGN=center>x<P>next", noFonts()),
+              "para\ntext center \"x\"\npara\ntext \"next\"\n");
 }
 
 } // namespace

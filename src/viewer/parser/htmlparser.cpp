@@ -694,15 +694,25 @@ void Parser::paragraph()
     closeSection();
     auto space = std::make_unique<TParagraphSpace>(&m_doc);
     space->setSourceBegin(m_token.begin);
+    // The new paragraph takes the ALIGN of the run's last P; it is read while that P is the
+    // current token, since the tag after the run (an IMG, say) brings attributes of its own.
+    // The current justification stays as it was, so the paragraph after it is not aligned too.
+    Justify justify = m_justify;
+    auto takeAlign = [&] {
+        if (m_token.isStart(Tag::P))
+            justify = alignOf(m_attributes, m_justify);
+    };
+    takeAlign();
     next();
     // A run of P and /P tags (with only white space between them) makes one paragraph break.
     while (m_token.isStart(Tag::P) || m_token.isEnd(Tag::P)
-           || (m_token.kind == TokenKind::Text && isAllWhite(m_token.text)))
+           || (m_token.kind == TokenKind::Text && isAllWhite(m_token.text))) {
+        takeAlign();
         next();
+    }
     space->setSourceEnd(m_token.begin);
     m_cell->Add(std::move(space));
-    m_justify = alignOf(m_attributes, m_justify);
-    m_section = std::make_unique<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFont(), m_offset);
+    m_section = std::make_unique<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
     m_section->setSourceBegin(m_token.begin);
 }
 
