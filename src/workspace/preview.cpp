@@ -255,8 +255,8 @@ void PreviewController::SearchSourceClick()
         return;
     if (m_host.editorGoToTop)
         m_host.editorGoToTop();
-    QString text = m_split->copySelection();
-    // The copy may end with a line end, which the page source need not have there.
+    QString text = m_split->selectedText();
+    // The selection may end with a line end, which the page source need not have there.
     static const QRegularExpression lineEnd(QStringLiteral("[\\r\\n]+$"));
     text.remove(lineEnd);
     if (!text.isEmpty() && m_host.editorFind)

@@ -27,7 +27,8 @@ public:
     virtual bool viewImages() const = 0;
     virtual void setViewImages(bool on) = 0;
     virtual int selectionLength() const = 0;
-    virtual QString copySelection() = 0;
+    // The selected text, read without touching the clipboard.
+    virtual QString selectedText() const = 0;
     virtual void goToBottom() = 0;
     // Brings the text read from a source byte offset into view; false when none stems from it.
     virtual bool showSourceOffset(std::size_t) { return false; }

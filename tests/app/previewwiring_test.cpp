@@ -5,7 +5,9 @@
 #include "editor/tledit.h"
 #include "workspace/pagemanager.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -101,6 +103,19 @@ TEST_F(PreviewWiringTest, FullScreenTogglesAndHelpOpensInOurViewer)
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->TitleText(), QStringLiteral("Help pages"));
     EXPECT_TRUE(failures.isEmpty()) << failures.join('\n').toStdString();
+}
+
+TEST_F(PreviewWiringTest, SearchSourceFindsThePreviewSelectionAndLeavesTheClipboardAlone)
+{
+    start(false);
+    openPage("<HTML><BODY><B>target</B></BODY></HTML>");
+    QGuiApplication::clipboard()->setText(QStringLiteral("the user's own text"));
+    split().SelectAll();
+    window->updateCommandStates();
+    EXPECT_TRUE(window->commands().trigger(Command::PreviewSearchSource));
+    window->webPage()->GetSelection();
+    EXPECT_EQ(window->webPage()->GetSelText(), QStringLiteral("target"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own text"));
 }
 
 } // namespace

@@ -42,7 +42,7 @@ public:
     bool viewImages() const override { return images; }
     void setViewImages(bool on) override { images = on; }
     int selectionLength() const override { return selection.size(); }
-    QString copySelection() override { return selection; }
+    QString selectedText() const override { return selection; }
     void goToBottom() override { pos = 0xFFFFFFFF; }
     bool showSourceOffset(std::size_t offset) override
     {

@@ -27,7 +27,7 @@ public:
     bool viewImages() const override { return m_viewer.ViewImages(); }
     void setViewImages(bool on) override { m_viewer.setViewImages(on); }
     int selectionLength() const override { return m_viewer.SelectionLength(); }
-    QString copySelection() override { return m_viewer.CopyToClipboard(); }
+    QString selectedText() const override { return m_viewer.selectedText(); }
     void goToBottom() override { m_viewer.setVerticalPosition(m_viewer.scrollRange()); }
     bool showSourceOffset(std::size_t offset) override { return m_viewer.showSourceOffset(offset); }
     TPageViewer& viewer() { return m_viewer; }
