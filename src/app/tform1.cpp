@@ -17,7 +17,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -31,7 +30,6 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -368,7 +366,6 @@ void TForm1::wireOwnCommands()
         setShowHints(!m_showHints);
         showHints(m_settings) = m_showHints;
     });
-    m_commands.setHandler(Command::HelpContents, [this] { openHelpContents(); });
     m_commands.setHandler(Command::HelpShowTips, [this] { showTipOfTheDay(); });
     m_commands.setHandler(Command::ToggleSplitStyle, [this] { toggleSplitStyle(); });
 }
@@ -551,17 +548,6 @@ void TForm1::setShowHints(bool on)
 {
     m_showHints = on;
     m_commands.setChecked(Command::HelpShowHints, on);
-}
-
-void TForm1::openHelpContents()
-{
-    const QString page = m_environment.programDirectory.filePath(strings::helpIndexFile);
-    if (!QFile::exists(page)) {
-        reportFailure(QStringLiteral("Help"), QStringLiteral("The help page %1 is missing. Re-install Tessera to restore it.").arg(page));
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        reportFailure(QStringLiteral("Help"), QStringLiteral("No program is set up to show the help page %1.").arg(page));
 }
 
 TipBook TForm1::tipBook() const

@@ -137,7 +137,6 @@ private:
     void captureSettings();
     void toggleSplitStyle();
     void setShowHints(bool on);
-    void openHelpContents();
     void applySplitDirection(int direction);
     void replaceInSplitter(QSplitter* splitter, int index, QWidget* widget);
 
