@@ -52,18 +52,10 @@ QString& customTabCaption(SettingsRecord& record, int index)
 
 WindowPlacement windowPlacement(const SettingsRecord& record)
 {
-    const auto& w = record.windowAttributes;
-    return {w.maximized, w.top, w.left, w.width, w.height, w.splitPosition, w.splitDirection};
+    return record.windowAttributes;
 }
 
 void setWindowPlacement(SettingsRecord& record, const WindowPlacement& placement)
 {
-    auto& w = record.windowAttributes;
-    w.maximized = placement.maximized;
-    w.top = placement.top;
-    w.left = placement.left;
-    w.width = placement.width;
-    w.height = placement.height;
-    w.splitPosition = placement.splitPosition;
-    w.splitDirection = placement.splitDirection;
+    record.windowAttributes = placement;
 }

@@ -23,14 +23,6 @@ QString browserPath(const SettingsRecord& record, int browser);
 bool& customTabShown(SettingsRecord& record, int index);
 QString& customTabCaption(SettingsRecord& record, int index);
 
-struct WindowPlacement {
-    bool maximized = false;
-    int top = 0;
-    int left = 0;
-    int width = 0;
-    int height = 0;
-    int splitPosition = 0;
-    int splitDirection = 0;
-};
+using WindowPlacement = TesseraSettings::WindowAttributes;
 WindowPlacement windowPlacement(const SettingsRecord& record);
 void setWindowPlacement(SettingsRecord& record, const WindowPlacement& placement);

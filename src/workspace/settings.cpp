@@ -146,10 +146,13 @@ QString cutToLimit(const QString& text, int limit)
     return cut;
 }
 
-class Reader {
+// Walks the settings one group at a time, leaving the last group when done.
+class GroupCursor {
 public:
-    explicit Reader(QSettings& settings) : m_settings(settings) {}
-    ~Reader()
+    explicit GroupCursor(QSettings& settings) : m_settings(settings) {}
+    GroupCursor(const GroupCursor&) = delete;
+    GroupCursor& operator=(const GroupCursor&) = delete;
+    ~GroupCursor()
     {
         if (m_inGroup)
             m_settings.endGroup();
@@ -162,6 +165,17 @@ public:
         m_settings.beginGroup(QLatin1String(name));
         m_inGroup = true;
     }
+
+protected:
+    QSettings& m_settings;
+
+private:
+    bool m_inGroup = false;
+};
+
+class Reader : public GroupCursor {
+public:
+    using GroupCursor::GroupCursor;
 
     void flag(const QString& key, bool& value)
     {
@@ -195,28 +209,11 @@ public:
         }
         value = cut;
     }
-
-private:
-    QSettings& m_settings;
-    bool m_inGroup = false;
 };
 
-class Writer {
+class Writer : public GroupCursor {
 public:
-    explicit Writer(QSettings& settings) : m_settings(settings) {}
-    ~Writer()
-    {
-        if (m_inGroup)
-            m_settings.endGroup();
-    }
-
-    void group(const char* name)
-    {
-        if (m_inGroup)
-            m_settings.endGroup();
-        m_settings.beginGroup(QLatin1String(name));
-        m_inGroup = true;
-    }
+    using GroupCursor::GroupCursor;
 
     // Flags are stored as 0 and 1, as numbers rather than words.
     void flag(const QString& key, bool value) { m_settings.setValue(key, value ? 1 : 0); }
@@ -225,10 +222,6 @@ public:
     {
         m_settings.setValue(key, cutToLimit(value, limit));
     }
-
-private:
-    QSettings& m_settings;
-    bool m_inGroup = false;
 };
 
 QString statusText(QSettings::Status status)
