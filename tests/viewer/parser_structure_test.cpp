@@ -68,6 +68,24 @@ const DumpCase kTableCases[] = {
      "table pad=2 space=3\n  row\n    cell\n      li L1 \"a\"\n    cell\n      text \"b\"\n"},
     {"styleIsRestoredAfterTable", "<CENTER>c<TABLE><TR><TH>h</TABLE>d",
      "text center \"c\"\ntable center pad=2 space=3\n  row\n    cell\n      text center \"h\"\ntext center \"d\"\n"},
+    // A cell's alignment, and any CENTER inside it, ends with the cell.
+    {"centredTableInCenterEndsWithIt", "<CENTER><TABLE><TR><TD ALIGN=center>x</TD></TR></TABLE></CENTER>after",
+     "text center \"\"\ntable center pad=2 space=3\n  row\n    cell\n      text center \"x\"\ntext \"after\"\n"},
+    {"lastCellAlignmentStaysInTable", "<TABLE ALIGN=center><TR><TD>a<TD ALIGN=center>x</TD></TR></TABLE><P>after",
+     "table center pad=2 space=3\n  row\n    cell\n      text \"a\"\n    cell\n      text center \"x\"\npara\n"
+     "text \"after\"\n"},
+    {"endCenterReturnsToCellAlignment", "<TABLE><TR><TD ALIGN=right><CENTER>a</CENTER>b<P>c</TABLE>d",
+     "table pad=2 space=3\n  row\n    cell\n      text center \"a\"\n      text right \"b\"\n      para\n"
+     "      text right \"c\"\ntext \"d\"\n"},
+    {"centerLeftOpenEndsWithCell", "<CENTER>c<TABLE><TD><CENTER>x<TD>y</TABLE>d</CENTER>e",
+     "text center \"c\"\ntable center pad=2 space=3\n  row\n    cell\n      text center \"x\"\n    cell\n"
+     "      text \"y\"\ntext center \"d\"\ntext \"e\"\n"},
+    {"strayEndCenterInCellKeepsOuterCenter", "<CENTER><TABLE><TD ALIGN=right></CENTER>x</TABLE>z</CENTER>w",
+     "text center \"\"\ntable center pad=2 space=3\n  row\n    cell\n      text right \"x\"\ntext center \"z\"\n"
+     "text \"w\"\n"},
+    {"alignedBlocksInsideCells", "<TABLE><TD><P ALIGN=center>p<H1 ALIGN=right>h</H1>q<DIV ALIGN=center>r</DIV></TABLE>s",
+     "table pad=2 space=3\n  row\n    cell\n      para\n      text center \"p\"\n      headspace 1\n"
+     "      text right \"h\"\n      headspace 1\n      text \"qr\"\ntext \"s\"\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tables, StructureDump, ::testing::ValuesIn(kTableCases),
@@ -137,6 +155,20 @@ TEST(ParserTables, SpansAreClampedBeforeUse)
     const TCellObj& cell = *table.rows().at(0).at(0);
     EXPECT_EQ(cell.colSpan(), TCellObj::kMaxSpan);
     EXPECT_EQ(cell.rowSpan(), 1);
+}
+
+TEST(ParserTables, HeadingsFontsAndLinksLeftOpenEndWithTheCell)
+{
+    EXPECT_EQ(dumpOf("<TABLE><TD><H1>x<TD>y</TABLE>z"),
+              "table pad=2 space=3\n  row\n    cell\n      headspace 1\n      text \"x\"\n        fonts @0{24 b}\n"
+              "    cell\n      text \"y\"\n        fonts @0{12}\ntext \"z\"\n  fonts @0{12}\n");
+    EXPECT_EQ(dumpOf("<TABLE><TD><FONT SIZE=7><A HREF=q>x</TABLE>z</A>w"),
+              "table pad=2 space=3\n  row\n    cell\n      text \"x\"\n        fonts @0{36 u #0000FF ->q}\n"
+              "text \"zw\"\n  fonts @0{12}\n");
+    // A link open around the table goes on after it, and a font closed inside a cell is back.
+    EXPECT_EQ(dumpOf("<B><FONT SIZE=5><A HREF=q>a<TABLE><TD></FONT></A>x</TABLE>z</A>w"),
+              "text \"a\"\n  fonts @0{18 b u #0000FF ->q}\ntable pad=2 space=3\n  row\n    cell\n      text \"x\"\n"
+              "        fonts @0{12}\ntext \"zw\"\n  fonts @0{18 b u #0000FF ->q} @1{18 b}\n");
 }
 
 TEST(ParserForms, ControlsKnowTheirForm)

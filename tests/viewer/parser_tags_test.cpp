@@ -47,6 +47,9 @@ const DumpCase kTagCases[] = {
      "text clear=3 \"d\"\n  fonts @0{12}\ntext clear=3 \"e\"\n  fonts @0{12}\n"},
     {"center", "a<CENTER>b</CENTER>c",
      "text \"a\"\n  fonts @0{12}\ntext center \"b\"\n  fonts @0{12}\ntext \"c\"\n  fonts @0{12}\n"},
+    {"nestedCenterEndsOneAtATime", "<CENTER>a<CENTER>b</CENTER>c</CENTER>d</CENTER>e",
+     "text center \"a\"\n  fonts @0{12}\ntext center \"b\"\n  fonts @0{12}\ntext center \"c\"\n  fonts @0{12}\n"
+     "text \"d\"\n  fonts @0{12}\ntext \"e\"\n  fonts @0{12}\n"},
     {"address", "a<ADDRESS>b</ADDRESS>c",
      "text \"a\"\n  fonts @0{12}\ntext \"b\"\n  fonts @0{12 i}\ntext \"c\"\n  fonts @0{12}\n"},
     {"rules", "<HR><HR SIZE=5 WIDTH=50%><HR SIZE=99 WIDTH=300><HR WIDTH=150% SIZE=0>",

@@ -148,6 +148,12 @@ private:
     bool m_underline = false;
     VerticalOffset m_offset = VerticalOffset::Normal;
     Justify m_justify = Justify::Left;
+    // /CENTER returns to the alignment in force before its CENTER; entries below the floor
+    // belong to an enclosing table, whose cells must not pop them. Without an open CENTER of
+    // its own context, /CENTER returns to that context's alignment (left, or the cell's).
+    std::vector<Justify> m_centers;
+    std::size_t m_centerFloor = 0;
+    Justify m_contextJustify = Justify::Left;
     std::string m_url;
     bool m_inLink = false;
     bool m_inPre = false;
@@ -636,7 +642,15 @@ bool Parser::applyTag()
         return true;
     case Tag::Center:
         closeSection();
-        m_justify = start ? Justify::Center : Justify::Left;
+        if (start) {
+            m_centers.push_back(m_justify);
+            m_justify = Justify::Center;
+        } else if (m_centers.size() > m_centerFloor) {
+            m_justify = m_centers.back();
+            m_centers.pop_back();
+        } else {
+            m_justify = m_contextJustify;
+        }
         openSection();
         return true;
     case Tag::A:
@@ -854,6 +868,32 @@ void Parser::table()
     Justify savedJustify = m_justify;
     bool savedBold = m_bold, savedItalic = m_italic, savedUnderline = m_underline;
     int savedLevel = m_listLevel;
+    // Whatever a cell leaves open (a heading, a font, a link, a CENTER) ends with the cell, so
+    // neither the next cell nor the text after the table takes it on.
+    const std::vector<TMyFont> savedFonts = m_fonts;
+    const std::vector<int> savedHeadings = m_headings;
+    const std::string savedUrl = m_url;
+    const bool savedInLink = m_inLink;
+    const VerticalOffset savedOffset = m_offset;
+    const std::size_t savedCenters = m_centers.size();
+    const std::size_t savedCenterFloor = m_centerFloor;
+    const Justify savedContextJustify = m_contextJustify;
+    auto restoreInherited = [&] {
+        m_fonts = savedFonts;
+        m_headings = savedHeadings;
+        m_url = savedUrl;
+        m_inLink = savedInLink;
+        m_offset = savedOffset;
+        m_centers.resize(savedCenters);
+    };
+    // A cell starts from the state the table was opened in, aligned as given.
+    auto enterCell = [&](Justify justify) {
+        restoreInherited();
+        m_justify = justify;
+        m_contextJustify = justify;
+        m_centerFloor = savedCenters;
+        m_listLevel = 0;
+    };
     auto tableSection = std::make_unique<ThtmlTable>(&m_doc, m_attributes, m_justify);
     tableSection->setSourceBegin(m_token.begin);
     ThtmlTable& tableRef = *tableSection;
@@ -886,6 +926,7 @@ void Parser::table()
             row.push_back(std::move(cell));
         cell.reset();
         m_cell = enclosing;
+        restoreInherited();
     };
 
     next();
@@ -905,10 +946,9 @@ void Parser::table()
             closeCell();
             closeStray();
             bool header = t.tag == Tag::Th;
-            m_justify = rowJustify != Justify::NotGiven ? rowJustify : header ? Justify::Center : Justify::Left;
+            Justify justify = rowJustify != Justify::NotGiven ? rowJustify : header ? Justify::Center : Justify::Left;
+            enterCell(alignOf(m_attributes, justify));
             m_bold = header;
-            m_justify = alignOf(m_attributes, m_justify);
-            m_listLevel = 0;
             cell = std::make_unique<TCellObj>(&m_doc, m_attributes);
             cellIsCaption = false;
             m_cell = &cell->cell();
@@ -931,8 +971,7 @@ void Parser::table()
                 cell = std::make_unique<TCellObj>(&m_doc, TAttributeList());
                 m_cell = &cell->cell();
             }
-            m_justify = Justify::Center;
-            m_listLevel = 0;
+            enterCell(Justify::Center);
             next();
             body(captionEnd);
             if (m_token.isEnd(Tag::Caption))
@@ -955,7 +994,10 @@ void Parser::table()
     closeStray();
     tableRef.addRow(std::move(row));
     m_cell = enclosing;
+    restoreInherited();
     m_justify = savedJustify;
+    m_contextJustify = savedContextJustify;
+    m_centerFloor = savedCenterFloor;
     m_bold = savedBold;
     m_italic = savedItalic;
     m_underline = savedUnderline;
