@@ -127,6 +127,31 @@ TEST(Paint, TableFramesAndBackgrounds)
     EXPECT_NE(paintOf(*white).find("line 0,0-15,0 C0C0C0\n"), std::string::npos);
 }
 
+TEST(Paint, RulesAreEngravedUnlessNoShade)
+{
+    struct Case {
+        const char* html;
+        const char* expected;
+    };
+    const Case cases[] = {
+        // Dark upper and left edges over light lower and right ones; a narrow rule is centred.
+        {"<body bgcolor=gray><hr size=4 width=100>",
+         "line 100,12-199,12 FFFFFF\nline 199,9-199,12 FFFFFF\nline 100,9-199,9 808080\nline 100,9-100,12 808080\n"},
+        // On a white page the light edges are silver; one pixel thick, the dark edge is what shows.
+        {"<body bgcolor=white><hr size=1 width=50>",
+         "line 125,9-174,9 C0C0C0\nline 174,9-174,9 C0C0C0\nline 125,9-174,9 808080\nline 125,9-125,9 808080\n"},
+        // NOSHADE: one solid bar in the dark colour, whatever the page's colour.
+        {"<body bgcolor=white><hr noshade size=4 width=100>", "fill 100,9 100x4 808080\n"},
+        {"<body bgcolor=gray><hr size=3 noshade>", "fill 0,9 300x3 808080\n"},
+    };
+    for (const Case& c : cases) {
+        auto laid = layOut(c.html, 300);
+        std::string log = paintOf(*laid);
+        std::string rule = log.substr(log.find('\n') + 1); // after the background
+        EXPECT_EQ(rule, c.expected) << c.html;
+    }
+}
+
 TEST(Paint, OnlyTheVisiblePartIsDrawn)
 {
     std::string html;

@@ -12,7 +12,7 @@ enum class AttrSymbol : std::uint8_t {
     Href, Name, Src, Alt, Align, Text, BgColor, Link, Background, ColSpan, RowSpan, Border,
     CellPadding, CellSpacing, VAlign, Width, Start, Value, Type, Checkbox, Radio, Method, Action,
     Checked, Size, MaxLength, Cols, Rows, Multiple, Selected, Face, Color, Transp, Clear, IsMap,
-    BorderColor, UseMap, Shape, Coords, NoHref, Height, Plain,
+    BorderColor, UseMap, Shape, Coords, NoHref, Height, Plain, NoShade,
 };
 
 // One attribute of a tag: which one, its value read as a number, and its text. The number is

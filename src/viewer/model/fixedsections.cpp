@@ -40,7 +40,8 @@ void THeadingSpace::UpdateSpacing()
     sectionHeight = mulDiv(height, defaultSize(*this), 12);
 }
 
-THorzLine::THorzLine(TSectionList* master, const TAttributeList& attributes) : TSectionBase(master)
+THorzLine::THorzLine(TSectionList* master, const TAttributeList& attributes)
+    : TSectionBase(master), m_noShade(attributes.has(AttrSymbol::NoShade))
 {
     if (const TAttribute* size = attributes.find(AttrSymbol::Size); size && size->value >= 1)
         m_thickness = std::min<int>(size->value, kMaxThickness);

@@ -43,6 +43,8 @@ public:
     // Pixels, or a percentage 1-100 when percent() is set; -1 for the full width.
     int width() const { return m_width; }
     bool percent() const { return m_percent; }
+    // NOSHADE: a solid bar instead of an engraved one.
+    bool noShade() const { return m_noShade; }
 
     // Layout results: where the rule is drawn across.
     int drawX = 0;
@@ -52,6 +54,7 @@ private:
     int m_thickness = kDefaultThickness;
     int m_width = -1;
     bool m_percent = false;
+    bool m_noShade = false;
 };
 
 } // namespace tessera::viewer

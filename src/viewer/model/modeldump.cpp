@@ -135,7 +135,8 @@ private:
         case SectionKind::HorzLine: {
             const auto& rule = static_cast<const THorzLine&>(base);
             std::string width = rule.width() < 0 ? "full" : std::to_string(rule.width()) + (rule.percent() ? "%" : "px");
-            line(depth, "hr " + std::to_string(rule.thickness()) + " " + width + range(base));
+            line(depth, "hr " + std::to_string(rule.thickness()) + " " + width + (rule.noShade() ? " noshade" : "")
+                            + range(base));
             return;
         }
         case SectionKind::Table:

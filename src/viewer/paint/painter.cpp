@@ -363,7 +363,18 @@ void Painter::paintRule(THorzLine& rule)
     int thickness = std::max(1, rule.thickness());
     int top = rule.yPosition + (rule.sectionHeight - thickness) / 2;
     Rect r = toCanvas(rule.drawX, top, rule.drawWidth, thickness);
-    frame(r, m_dark, m_light);
+    if (r.empty())
+        return;
+    if (rule.noShade()) {
+        m_canvas->fillRect(r, m_dark);
+        return;
+    }
+    // Engraved: light lower and right edges, then the dark upper and left ones, so that a rule
+    // one pixel thick still shows as a dark line rather than vanishing into a light one.
+    m_canvas->drawLine(r.left, r.bottom - 1, r.right - 1, r.bottom - 1, m_light);
+    m_canvas->drawLine(r.right - 1, r.top, r.right - 1, r.bottom - 1, m_light);
+    m_canvas->drawLine(r.left, r.top, r.right - 1, r.top, m_dark);
+    m_canvas->drawLine(r.left, r.top, r.left, r.bottom - 1, m_dark);
 }
 
 void Painter::paintTable(ThtmlTable& table, int depth)

@@ -47,7 +47,7 @@ constexpr AttrEntry kAttributes[] = {
     {"COLOR", AttrSymbol::Color}, {"TRANSP", AttrSymbol::Transp}, {"CLEAR", AttrSymbol::Clear},
     {"ISMAP", AttrSymbol::IsMap}, {"BORDERCOLOR", AttrSymbol::BorderColor}, {"USEMAP", AttrSymbol::UseMap},
     {"SHAPE", AttrSymbol::Shape}, {"COORDS", AttrSymbol::Coords}, {"NOHREF", AttrSymbol::NoHref},
-    {"HEIGHT", AttrSymbol::Height}, {"PLAIN", AttrSymbol::Plain},
+    {"HEIGHT", AttrSymbol::Height}, {"PLAIN", AttrSymbol::Plain}, {"NOSHADE", AttrSymbol::NoShade},
 };
 
 // Latin-1 letters from code 192 on; the empty names at 215 and 247 are never matched.
