@@ -10,12 +10,15 @@ namespace tessera::viewer {
 QString QtImageSource::resolve(const std::string& src) const
 {
     QString name = QString::fromUtf8(src.data(), static_cast<qsizetype>(src.size())).trimmed();
-    if (name.startsWith(QLatin1String("file:///"), Qt::CaseInsensitive))
-        name = name.mid(8);
-    else if (name.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
+    if (name.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
         name = name.mid(7);
+    else if (name.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        name = name.mid(5);
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     name.replace(QLatin1Char('|'), QLatin1Char(':'));
+    // "file:///C|/pics/a.gif" names a drive; "file:///home/a.gif" an absolute path.
+    if (name.size() >= 3 && name[0] == QLatin1Char('/') && name[1].isLetter() && name[2] == QLatin1Char(':'))
+        name = name.mid(1);
     if (QFileInfo(name).isRelative() && !m_base.isEmpty())
         name = QDir(m_base).filePath(name);
     return QDir::cleanPath(name);
