@@ -75,7 +75,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     m_menus = std::make_unique<MainMenus>(menuBar(), m_commands, this);
     connectMenus();
     wireOwnCommands();
-    wireEditorCommands();
+    connectEditors();
     installLifecycleSteps();
     m_workspace = new WorkspaceWiring(*this,
                                       m_environment.makePagePrompts ? m_environment.makePagePrompts() : nullptr,
@@ -370,52 +370,8 @@ void TForm1::wireOwnCommands()
     m_commands.setHandler(Command::ToggleSplitStyle, [this] { toggleSplitStyle(); });
 }
 
-void TForm1::wireEditorCommands()
+void TForm1::connectEditors()
 {
-    // The editor control already provides these; they act on the focused editor.
-    auto onEditor = [this](void (TLEdit::*operation)()) {
-        return [this, operation] { (focusedEditor()->*operation)(); };
-    };
-    const std::pair<Command, void (TLEdit::*)()> direct[] = {
-        {Command::EditUndo, &TLEdit::undo},
-        {Command::EditRedo, &TLEdit::redo},
-        {Command::EditCut, &TLEdit::cut},
-        {Command::EditCopy, &TLEdit::copy},
-        {Command::EditPaste, &TLEdit::paste},
-        {Command::EditDelete, &TLEdit::deleteSelection},
-        {Command::EditDuplicate, &TLEdit::duplicate},
-        {Command::EditSelectAll, &TLEdit::selectAll},
-        {Command::SearchFind, &TLEdit::showFindDialog},
-        {Command::SearchFindNext, &TLEdit::findNext},
-        {Command::SearchReplace, &TLEdit::showReplaceDialog},
-        {Command::SearchGoToLine, &TLEdit::showGoToLineDialog},
-        {Command::PopupCut, &TLEdit::cut},
-        {Command::PopupCopy, &TLEdit::copy},
-        {Command::PopupPaste, &TLEdit::paste},
-        {Command::PopupDelete, &TLEdit::deleteSelection},
-        {Command::PopupDuplicate, &TLEdit::duplicate},
-        {Command::PopupSelectAll, &TLEdit::selectAll},
-        {Command::PopupFind, &TLEdit::showFindDialog},
-        {Command::PopupReplace, &TLEdit::showReplaceDialog},
-        {Command::PopupGoToLine, &TLEdit::showGoToLineDialog},
-    };
-    for (const auto& [command, operation] : direct)
-        m_commands.setHandler(command, onEditor(operation));
-    for (int n = 0; n < 16; ++n) {
-        m_commands.setHandler(offsetCommand(Command::SetBookmark0, n), [this, n] {
-            TLEdit* editor = focusedEditor();
-            editor->setBookmark(n, editor->GetSelection().EndLine);
-        });
-        m_commands.setHandler(offsetCommand(Command::GotoBookmark0, n), [this, n] {
-            TLEdit* editor = focusedEditor();
-            const int line = editor->bookmarkLine(n);
-            if (line > 0) {
-                editor->SetSelection(line, 0, line, 0);
-                editor->ensureCaretVisible();
-            }
-        });
-    }
-
     // The menu chords must reach the menus even where the editor binds the same keys itself.
     QList<QKeySequence> chords;
     for (QAction* action : actions())
@@ -427,10 +383,6 @@ void TForm1::wireEditorCommands()
     // Shortcuts fire without their menu being opened, so the rules follow the selection too.
     for (TLEdit* editor : {m_webPage, m_spareEditor})
         connect(editor, &TLEdit::selectionChanged, this, &TForm1::updateCommandStates);
-
-    connect(m_webPage, &TLEdit::OnChangeMode, this, [this] {
-        m_statusPanels[1]->setText(m_webPage->InsertMode() ? strings::insertMode : strings::overwriteMode);
-    });
 }
 
 void TForm1::installLifecycleSteps()

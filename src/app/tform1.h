@@ -129,7 +129,7 @@ private:
     void buildStatusBar();
     void connectMenus();
     void wireOwnCommands();
-    void wireEditorCommands();
+    void connectEditors();
     void installLifecycleSteps();
     void pageCountChanged();
     void applyMenuRule(MenuId menu);

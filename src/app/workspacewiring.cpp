@@ -1,5 +1,6 @@
 #include "app/workspacewiring.h"
 
+#include "app/editingwiring.h"
 #include "app/pagetabbar.h"
 #include "app/previewwiring.h"
 #include "app/tform1.h"
@@ -76,6 +77,7 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
     m_attributes = new AttributeEditor(window.webPage(), attributeHost, this);
 
     m_preview = new PreviewWiring(window, *m_pages);
+    m_editing = new EditingWiring(window, *m_tags, *m_attributes, *m_preview, host.pageDirectory);
 
     wirePageCommands();
     wireTagCommands();

@@ -8,6 +8,7 @@
 #include <memory>
 
 class AttributeEditor;
+class EditingWiring;
 class PageManager;
 class PreviewWiring;
 class SpellCheckCommand;
@@ -33,6 +34,7 @@ public:
     TagInserter& tags() const { return *m_tags; }
     ToolBook& toolBook() const { return *m_toolBook; }
     PreviewWiring& preview() const { return *m_preview; }
+    EditingWiring& editing() const { return *m_editing; }
     SpellCheckCommand& spellCheck() const { return *m_spell; }
 
     // Runs once the settings are read: the editors take their look, the recent-file list and
@@ -63,6 +65,7 @@ private:
     TypedKeyFilter* m_spareKeys = nullptr;
     AttributeEditor* m_attributes = nullptr;
     PreviewWiring* m_preview = nullptr;
+    EditingWiring* m_editing = nullptr;
     SpellCheckCommand* m_spell = nullptr;
     bool m_spareShown = false;
 };

@@ -12,8 +12,10 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QFontDatabase>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
@@ -21,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string_view>
 #include <climits>
 
 // The editing widget itself. It hands key, mouse, focus and drag events to its TLEdit first, so
@@ -83,7 +86,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         QsciScintilla::mousePressEvent(event);
+        m_pressedAt = event->position().toPoint();
         Q_EMIT m_owner->OnMouseDown();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        QsciScintilla::mouseReleaseEvent(event);
+        const bool click = (event->position().toPoint() - m_pressedAt).manhattanLength() < QApplication::startDragDistance();
+        if (event->button() == Qt::LeftButton && click) {
+            const QString word = m_owner->CurrentWordAsText();
+            if (!word.isEmpty())
+                Q_EMIT m_owner->OnWordClick(word);
+        }
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
@@ -124,6 +138,7 @@ protected:
 
 private:
     TLEdit* m_owner;
+    QPoint m_pressedAt;
 };
 
 namespace {
@@ -133,6 +148,9 @@ int keyCombination(const QKeyEvent* event)
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     return static_cast<int>(modifiers.toInt()) | event->key();
 }
+
+// The editor's bracket items in the order of their numbers: item n is bracketItems[n - 1].
+constexpr std::string_view bracketItems = "<>()[]{}";
 
 bool isWordCharacter(QChar c)
 {
@@ -177,7 +195,8 @@ TLEdit::TLEdit(QWidget* parent)
     m_view->setUtf8(true);
     m_view->setEolMode(QsciScintilla::EolWindows);
     m_view->setAutoIndent(true);
-    m_view->setBraceMatching(QsciScintilla::SloppyBraceMatch);
+    // Brackets are matched through OnFindBrace, so the owner decides what pairs with what.
+    m_view->setBraceMatching(QsciScintilla::NoBraceMatch);
     m_view->setTabWidth(m_tabStopSize);
     m_view->setIndentationsUseTabs(true);
     m_view->setFrameShape(QFrame::NoFrame);
@@ -198,7 +217,11 @@ TLEdit::TLEdit(QWidget* parent)
 
     connect(m_view, &QsciScintilla::textChanged, this, &TLEdit::OnChange);
     connect(m_view, &QsciScintilla::selectionChanged, this, &TLEdit::selectionChanged);
-    connect(m_view, &QsciScintilla::cursorPositionChanged, this, [this] { emitCaret(); });
+    connect(m_view, &QsciScintilla::cursorPositionChanged, this, [this] {
+        emitCaret();
+        matchBrace();
+    });
+    connect(m_view, &QsciScintillaBase::SCN_PAINTED, this, &TLEdit::OnPaint);
     connect(m_view, &QsciScintillaBase::SCN_MODIFIED, this,
         [this](int, int type, const char*, int, int, int, int, int, int, int) { textModified(type); });
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, &TLEdit::OnVertScroll);
@@ -244,6 +267,64 @@ void TLEdit::emitCaret()
     m_caretLine = line;
     m_caretColumn = column;
     Q_EMIT caretMoved(line, column);
+}
+
+void TLEdit::matchBrace()
+{
+    const int caret = static_cast<int>(m_view->send(QsciScintillaBase::SCI_GETCURRENTPOS));
+    const int length = static_cast<int>(m_view->send(QsciScintillaBase::SCI_GETLENGTH));
+    // The bracket just after the caret counts, and else the one just before it.
+    int position = -1;
+    std::size_t item = std::string_view::npos;
+    for (const int candidate : {caret, caret - 1}) {
+        if (candidate < 0 || candidate >= length)
+            continue;
+        item = bracketItems.find(static_cast<char>(m_view->send(QsciScintillaBase::SCI_GETCHARAT, candidate)));
+        if (item != std::string_view::npos) {
+            position = candidate;
+            break;
+        }
+    }
+    m_brace = BraceHighlight();
+    if (position < 0) {
+        m_view->send(QsciScintillaBase::SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(-1), -1);
+        return;
+    }
+    FindBraceRequest request;
+    request.request = (static_cast<quint32>(item + 1) << 16) | FindBraceRequest::flagPartner;
+    Q_EMIT OnFindBrace(&request);
+    const std::size_t partner = (request.partner >> 16) - 1;
+    if (request.direction == FindBraceRequest::NoPartner || partner >= bracketItems.size()) {
+        m_view->send(QsciScintillaBase::SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(-1), -1);
+        return;
+    }
+    const int match = partnerPosition(position, bracketItems[item], bracketItems[partner],
+        request.direction == FindBraceRequest::Forward);
+    positionToLineColumn(position, &m_brace.line, &m_brace.column);
+    if (match < 0) {
+        m_view->send(QsciScintillaBase::SCI_BRACEBADLIGHT, static_cast<unsigned long>(position));
+        return;
+    }
+    positionToLineColumn(match, &m_brace.partnerLine, &m_brace.partnerColumn);
+    m_view->send(QsciScintillaBase::SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(position), match);
+}
+
+int TLEdit::partnerPosition(int position, char item, char partner, bool forward) const
+{
+    const int length = static_cast<int>(m_view->send(QsciScintillaBase::SCI_GETLENGTH));
+    const auto* text = reinterpret_cast<const char*>(m_view->send(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    if (!text)
+        return -1;
+    // Brackets are ASCII, so the UTF-8 bytes can be scanned directly; nested pairs are skipped.
+    int depth = 0;
+    const int step = forward ? 1 : -1;
+    for (int i = position + step; i >= 0 && i < length; i += step) {
+        if (text[i] == partner && depth-- == 0)
+            return i;
+        if (text[i] == item && item != partner)
+            ++depth;
+    }
+    return -1;
 }
 
 // ---- selection ---------------------------------------------------------------------------
@@ -668,6 +749,12 @@ void TLEdit::setColor(const QColor& color)
     applyLook();
 }
 
+void TLEdit::setFontColor(const QColor& color)
+{
+    m_fontColor = color;
+    applyLook();
+}
+
 void TLEdit::setSelectionColors(const QColor& foreground, const QColor& background)
 {
     m_selectedForeground = foreground;
@@ -675,10 +762,8 @@ void TLEdit::setSelectionColors(const QColor& foreground, const QColor& backgrou
     applyLook();
 }
 
-void TLEdit::setTagColors(const QColor& foreground, const QColor& background)
+void TLEdit::refreshHighlight()
 {
-    m_tagForeground = foreground;
-    m_tagBackground = background;
     applyLook();
 }
 
@@ -687,9 +772,20 @@ void TLEdit::applyLook()
     m_lexer->setDefaultFont(m_font);
     m_lexer->setFont(m_font);
     m_lexer->setDefaultPaper(m_color);
+    m_lexer->setDefaultColor(m_fontColor);
+    m_lexer->setColor(m_fontColor, QsciLexerHTML::Default);
     m_lexer->setPaper(m_color);
-    m_lexer->setColor(m_tagForeground, QsciLexerHTML::Tag);
-    m_lexer->setPaper(m_tagBackground, QsciLexerHTML::Tag);
+    ControlHighlight highlight;
+    const ControlHighlight own = highlight;
+    Q_EMIT OnControlHighlight(&highlight);
+    if (highlight.answer != ControlHighlight::useColours)
+        highlight = own;
+    m_lexer->setColor(highlight.foreground, QsciLexerHTML::Tag);
+    m_lexer->setPaper(highlight.background, QsciLexerHTML::Tag);
+    // A bracket pair shows in the tag colours reversed, so it stands out from the tags around it.
+    m_view->setMatchedBraceForegroundColor(highlight.background);
+    m_view->setMatchedBraceBackgroundColor(highlight.foreground);
+    m_view->setUnmatchedBraceForegroundColor(Qt::red);
     m_view->setFont(m_font);
     m_view->setPaper(m_color);
     m_view->setSelectionForegroundColor(m_selectedForeground);

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
+#include <QtGlobal>
 
 #include <array>
 
@@ -35,6 +36,37 @@ enum class StoreAnswer {
     NoAnswer = 0,
     Store = 1,      // write the current text to FileName() first
     DoNotStore = 2, // replace it without storing
+};
+
+// The editor's question for the colours of highlighted tags. An owner that answers 3 has its
+// colours used; any other answer leaves the editor's own, blue on white.
+struct ControlHighlight {
+    static constexpr int useColours = 3;
+    QColor foreground = Qt::blue;
+    QColor background = Qt::white;
+    int answer = 2;
+};
+
+// The editor's question for the partner of a bracket item. The editor numbers the items of its
+// syntax from 1 ("<" ">" "(" ")" "[" "]" "{" "}"); `request` carries flagPartner and the item
+// number in its high 16 bits. The owner answers a direction and the partner's number, again in
+// the high 16 bits.
+struct FindBraceRequest {
+    static constexpr quint32 flagPartner = 0x8000;
+    enum Direction { NoPartner = 0, Forward = 1, Backward = 2 };
+    quint32 request = 0;
+    int direction = NoPartner;
+    quint32 partner = 0;
+};
+
+// The bracket shown highlighted at the caret and its partner, in editor lines and columns;
+// a column of -1 means none (no bracket, or a bracket whose partner was not found).
+struct BraceHighlight {
+    int line = 0;
+    int column = -1;
+    int partnerLine = 0;
+    int partnerColumn = -1;
+    bool operator==(const BraceHighlight&) const = default;
 };
 
 // Search options shared by the find and replace operations and their dialogs.
@@ -145,12 +177,18 @@ public:
     // Looks. The font is the default font of every highlighting style.
     QFont editorFont() const { return m_font; }
     void setEditorFont(const QFont& font);
+    // The colour of the page's text outside tags.
+    QColor fontColor() const { return m_fontColor; }
+    void setFontColor(const QColor& color);
     QColor Color() const { return m_color; }
     void setColor(const QColor& color);
     void setSelectionColors(const QColor& foreground, const QColor& background);
     QColor ForeColorSelected() const { return m_selectedForeground; }
     QColor BackColorSelected() const { return m_selectedBackground; }
-    void setTagColors(const QColor& foreground, const QColor& background);
+    BraceHighlight braceHighlight() const { return m_brace; }
+
+    // Asks the owner for the tag colours again (OnControlHighlight) and shows them.
+    void refreshHighlight();
 
     // Bookmarks 0-15 follow their line as text is edited. bookmarkLine() gives 0 for a bookmark
     // that is not set (no editor line has that number).
@@ -218,6 +256,14 @@ Q_SIGNALS:
     // A drag over or a drop on the text. Setting *handled keeps the editor's own handling away.
     void OnDragOver(QDragMoveEvent* event, bool* handled);
     void OnDragDrop(QDropEvent* event, bool* handled);
+    // Asked whenever the editor styles its tags.
+    void OnControlHighlight(ControlHighlight* request);
+    // Asked when the caret stands at a bracket item, to show it with its partner.
+    void OnFindBrace(FindBraceRequest* request);
+    // A click (not a drag) put the caret on a word; the word by the double-click rule.
+    void OnWordClick(const QString& word);
+    // The editor has painted its text.
+    void OnPaint();
     // The caret moved; editor line and column.
     void caretMoved(int line, int column);
     void selectionChanged();
@@ -235,6 +281,8 @@ private:
     void readText(const QByteArray& bytes);
     void applyLook();
     void emitCaret();
+    void matchBrace();
+    int partnerPosition(int position, char item, char partner, bool forward) const;
 
     TLEditView* m_view = nullptr;
     QsciLexerHTML* m_lexer = nullptr;
@@ -258,10 +306,9 @@ private:
     bool m_highlight = true;
     QFont m_font;
     QColor m_color = Qt::white;
+    QColor m_fontColor = Qt::black;
     QColor m_selectedForeground = Qt::white;
     QColor m_selectedBackground = QColor(0, 0, 128);
-    QColor m_tagForeground = Qt::blue;
-    QColor m_tagBackground = Qt::white;
 
     std::array<int, BookmarksMax> m_bookmarkHandles;
     int m_bookmarkMarker = 1;
@@ -272,6 +319,7 @@ private:
 
     QList<int> m_releasedKeys;
     bool m_lastInsertMode = true;
+    BraceHighlight m_brace;
     int m_caretLine = 1;
     int m_caretColumn = 0;
 };

@@ -57,9 +57,10 @@ void applyEditorSettings(const TesseraSettings& settings, TLEdit& editor)
 
     if (const auto background = colourFromText(d.backgroundColor))
         editor.setColor(*background);
+    if (const auto text = colourFromText(d.fontColor))
+        editor.setFontColor(*text);
 
-    editor.setTagColors(colourFromText(d.syntaxFgColor).value_or(defaultTagForeground),
-                        colourFromText(d.syntaxBgColor).value_or(defaultTagBackground));
+    editor.refreshHighlight();
 
     const auto selectedForeground = colourFromText(d.highlightFgColor);
     const auto selectedBackground = colourFromText(d.highlightBgColor);
@@ -68,12 +69,20 @@ void applyEditorSettings(const TesseraSettings& settings, TLEdit& editor)
                                   selectedBackground.value_or(editor.BackColorSelected()));
 }
 
+void WebPageControlHighlight(const TesseraSettings& settings, ControlHighlight& request)
+{
+    request.foreground = colourFromText(settings.defaults.syntaxFgColor).value_or(defaultTagForeground);
+    request.background = colourFromText(settings.defaults.syntaxBgColor).value_or(defaultTagBackground);
+    request.answer = ControlHighlight::useColours;
+}
+
 void captureEditorSettings(const TLEdit& editor, TesseraSettings& settings)
 {
     auto& d = settings.defaults;
     d.tabSize = editor.TabStopSize();
     d.autoIndent = editor.AutoIndent();
     d.backgroundColor = colourToText(editor.Color());
+    d.fontColor = colourToText(editor.fontColor());
     const QFont font = editor.editorFont();
     d.fontName = font.family().left(SettingsLimits::text);
     d.fontSize = font.pointSize() > 0 ? QString::number(font.pointSize()) : QString();

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QRegularExpression>
 
 namespace tessera::workspace {
 
@@ -105,6 +104,17 @@ void PreviewController::UpdateWebView()
     RefreshViewer(m_split->position(), m_split);
 }
 
+std::optional<QString> PreviewController::renderedText()
+{
+    if (!m_split || m_split->isProcessing())
+        return std::nullopt;
+    const int before = m_failedRefreshes;
+    RefreshViewer(m_split->position(), m_split);
+    if (m_failedRefreshes != before)
+        return std::nullopt;
+    return m_split->documentText();
+}
+
 void PreviewController::RefreshViewer(std::uint32_t position, PreviewViewer* viewer)
 {
     if (!viewer)
@@ -128,7 +138,10 @@ void PreviewController::RefreshViewer(std::uint32_t position, PreviewViewer* vie
                 viewer->showSourceOffset(m_caret);
         }
     }
-    if (!error.isEmpty() && m_host.showMessage)
+    if (error.isEmpty())
+        return;
+    ++m_failedRefreshes;
+    if (m_host.showMessage)
         m_host.showMessage(error);
 }
 
@@ -256,9 +269,12 @@ void PreviewController::SearchSourceClick()
     if (m_host.editorGoToTop)
         m_host.editorGoToTop();
     QString text = m_split->selectedText();
-    // The selection may end with a line end, which the page source need not have there.
-    static const QRegularExpression lineEnd(QStringLiteral("[\\r\\n]+$"));
-    text.remove(lineEnd);
+    // The selection may end with a line end, which the page source need not have there; only
+    // that one line end goes, whatever its kind.
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    else if (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
     if (!text.isEmpty() && m_host.editorFind)
         m_host.editorFind(text);
 }

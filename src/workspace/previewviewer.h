@@ -29,6 +29,8 @@ public:
     virtual int selectionLength() const = 0;
     // The selected text, read without touching the clipboard.
     virtual QString selectedText() const = 0;
+    // The whole document's text as displayed, without markup; also read without the clipboard.
+    virtual QString documentText() const = 0;
     virtual void goToBottom() = 0;
     // Brings the text read from a source byte offset into view; false when none stems from it.
     virtual bool showSourceOffset(std::size_t) { return false; }

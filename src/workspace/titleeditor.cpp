@@ -14,6 +14,7 @@ TitlePlace findTitle(const QString& text)
             return place;
         }
         place.state = TitleState::Found;
+        place.elementStart = opening->start;
         place.contentStart = opening->end;
         place.contentEnd = closing->start;
         place.elementEnd = closing->end;

@@ -20,6 +20,7 @@ struct TitlePlace {
     // The title as the user reads it: the element's text with its blanks and line breaks
     // folded to single blanks.
     QString currentTitle;
+    int elementStart = 0;
     int contentStart = 0;
     int contentEnd = 0;
     int elementEnd = 0;

@@ -20,6 +20,13 @@ QColor tagPaper(const TLEdit& editor)
     return editor.scintilla()->lexer()->paper(QsciLexerHTML::Tag);
 }
 
+// The editor asks its owner for the tag colours; the window answers from the settings.
+void answerHighlightFrom(const TesseraSettings& settings, TLEdit& editor)
+{
+    QObject::connect(&editor, &TLEdit::OnControlHighlight, &editor,
+        [&settings](ControlHighlight* request) { WebPageControlHighlight(settings, *request); });
+}
+
 TEST(EditorSettings, storedLookIsApplied)
 {
     TesseraSettings settings;
@@ -30,6 +37,7 @@ TEST(EditorSettings, storedLookIsApplied)
     d.fontSize = QStringLiteral("15");
     d.fontStyle = QStringLiteral("Bold Italic");
     d.backgroundColor = QStringLiteral("15790320"); // 0xF0F0F0
+    d.fontColor = QStringLiteral("32768");          // dark green
     d.syntaxFgColor = QStringLiteral("128");        // dark red
     d.syntaxBgColor = QStringLiteral("65535");      // yellow
     d.highlightFgColor = QStringLiteral("16777215");
@@ -37,6 +45,7 @@ TEST(EditorSettings, storedLookIsApplied)
     d.autoIndent = false;
 
     TLEdit editor;
+    answerHighlightFrom(settings, editor);
     editor.setAutoIndent(true);
     applyEditorSettings(settings, editor);
 
@@ -47,6 +56,7 @@ TEST(EditorSettings, storedLookIsApplied)
     EXPECT_TRUE(editor.editorFont().bold());
     EXPECT_TRUE(editor.editorFont().italic());
     EXPECT_EQ(editor.Color(), QColor(0xF0, 0xF0, 0xF0));
+    EXPECT_EQ(editor.fontColor(), QColor(0, 128, 0));
     EXPECT_EQ(tagColour(editor), QColor(128, 0, 0));
     EXPECT_EQ(tagPaper(editor), QColor(255, 255, 0));
     EXPECT_EQ(editor.ForeColorSelected(), QColor(Qt::white));
@@ -62,10 +72,11 @@ TEST(EditorSettings, emptyOrGarbledValuesKeepTheEditorsLook)
     editor.setTabStopSize(3);
     editor.setColor(QColor(10, 20, 30));
     editor.setSelectionColors(Qt::red, Qt::green);
-    editor.setTagColors(Qt::black, Qt::black);
     const QFont font = editor.editorFont();
 
     TesseraSettings settings;
+    settings.defaults.syntaxFgColor = QStringLiteral("not a colour");
+    answerHighlightFrom(settings, editor);
     settings.defaults.fontSize = QStringLiteral("0");
     settings.defaults.backgroundColor = QStringLiteral("-2147483643");
     settings.defaults.highlightFgColor = QStringLiteral("255");

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 
 using namespace tessera::workspace;
 
@@ -43,6 +44,7 @@ public:
     void setViewImages(bool on) override { images = on; }
     int selectionLength() const override { return selection.size(); }
     QString selectedText() const override { return selection; }
+    QString documentText() const override { return QString::fromUtf8(shown).remove(QRegularExpression("<[^>]*>")); }
     void goToBottom() override { pos = 0xFFFFFFFF; }
     bool showSourceOffset(std::size_t offset) override
     {
@@ -279,10 +281,30 @@ TEST_F(PreviewTest, PopupAndSearchSource)
     split.selection = "no line end";
     controller->SearchSourceClick();
     EXPECT_EQ(found, "no line end");
+    // One line end goes, never the characters before it.
+    split.selection = "two lines\n\n";
+    controller->SearchSourceClick();
+    EXPECT_EQ(found, "two lines\n");
+    split.selection = "x\r";
+    controller->SearchSourceClick();
+    EXPECT_EQ(found, "x");
     controller->Gotobottom1Click();
     EXPECT_EQ(split.pos, 0xFFFFFFFFu);
     controller->Gototop1Click();
     EXPECT_EQ(split.pos, 0u);
+}
+
+// The text for stripping comes from a fresh render, and a failed render gives none.
+TEST_F(PreviewTest, RenderedTextComesFromAFreshRender)
+{
+    editorText = "<b>bold</b> words";
+    EXPECT_EQ(controller->renderedText(), QString("bold words"));
+    split.failWith = "Table has too many Columns";
+    EXPECT_EQ(controller->renderedText(), std::nullopt);
+    EXPECT_EQ(messages.last(), "Table has too many Columns");
+    split.failWith.clear();
+    split.busy = true;
+    EXPECT_EQ(controller->renderedText(), std::nullopt);
 }
 
 TEST_F(PreviewTest, FollowCaretOnlyWhenAsked)

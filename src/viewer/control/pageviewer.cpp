@@ -684,6 +684,13 @@ QString TPageViewer::selectedText() const
     return qstr(m_document->copySelection(buffer));
 }
 
+QString TPageViewer::documentText() const
+{
+    ClipBuffer buffer;
+    m_document->CopyToClipboard(buffer, 0, std::numeric_limits<int>::max() / 2);
+    return qstr(buffer.Terminate());
+}
+
 QString TPageViewer::CopyToClipboard()
 {
     QString text = selectedText();

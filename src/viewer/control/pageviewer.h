@@ -108,6 +108,9 @@ public:
     void SelectAll();
     QString CopyToClipboard();
     QString selectedText() const;
+    // The plain text of the whole document, as Select All and Copy would give it, read without
+    // touching the selection or the clipboard.
+    QString documentText() const;
 
     bool ViewImages() const { return m_viewImages; }
     void setViewImages(bool on);

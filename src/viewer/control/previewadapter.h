@@ -28,6 +28,7 @@ public:
     void setViewImages(bool on) override { m_viewer.setViewImages(on); }
     int selectionLength() const override { return m_viewer.SelectionLength(); }
     QString selectedText() const override { return m_viewer.selectedText(); }
+    QString documentText() const override { return m_viewer.documentText(); }
     void goToBottom() override { m_viewer.setVerticalPosition(m_viewer.scrollRange()); }
     bool showSourceOffset(std::size_t offset) override { return m_viewer.showSourceOffset(offset); }
     TPageViewer& viewer() { return m_viewer; }

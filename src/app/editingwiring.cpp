@@ -1,0 +1,222 @@
+#include "app/editingwiring.h"
+
+#include "app/appstrings.h"
+#include "app/previewwiring.h"
+#include "app/tform1.h"
+#include "custom/parmform.h"
+#include "editor/tledit.h"
+#include "generators/bodyform.h"
+#include "workspace/attributeeditor.h"
+#include "workspace/bracepartner.h"
+#include "workspace/editorsettings.h"
+#include "workspace/pagetextcommands.h"
+#include "workspace/taginserter.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+
+EditingWiring::EditingWiring(TForm1& window, TagInserter& tags, AttributeEditor& attributes, PreviewWiring& preview,
+                             std::function<QString()> pageDirectory)
+    : QObject(&window)
+    , m_window(window)
+    , m_tags(tags)
+    , m_attributes(attributes)
+    , m_preview(preview)
+    , m_pageDirectory(std::move(pageDirectory))
+{
+    wireEditorCommands();
+    wireBookmarks();
+    wirePageTextCommands();
+    connectEditors();
+}
+
+EditingWiring::~EditingWiring() = default;
+
+void EditingWiring::wireEditorCommands()
+{
+    CommandRegistry& commands = m_window.commands();
+    // The editor control provides these; they act on the focused editor.
+    auto onEditor = [this](void (TLEdit::*operation)()) {
+        return [this, operation] { (m_window.focusedEditor()->*operation)(); };
+    };
+    const std::pair<Command, void (TLEdit::*)()> direct[] = {
+        {Command::EditUndo, &TLEdit::undo},
+        {Command::EditRedo, &TLEdit::redo},
+        {Command::EditCut, &TLEdit::cut},
+        {Command::EditPaste, &TLEdit::paste},
+        {Command::EditDelete, &TLEdit::deleteSelection},
+        {Command::EditDuplicate, &TLEdit::duplicate},
+        {Command::SearchFind, &TLEdit::showFindDialog},
+        {Command::SearchReplace, &TLEdit::showReplaceDialog},
+        {Command::SearchGoToLine, &TLEdit::showGoToLineDialog},
+        {Command::PopupCut, &TLEdit::cut},
+        {Command::PopupCopy, &TLEdit::copy},
+        {Command::PopupPaste, &TLEdit::paste},
+        {Command::PopupDelete, &TLEdit::deleteSelection},
+        {Command::PopupDuplicate, &TLEdit::duplicate},
+        {Command::PopupFind, &TLEdit::showFindDialog},
+        {Command::PopupReplace, &TLEdit::showReplaceDialog},
+        {Command::PopupGoToLine, &TLEdit::showGoToLineDialog},
+    };
+    for (const auto& [command, operation] : direct)
+        commands.setHandler(command, onEditor(operation));
+
+    // Copy takes the preview's selection while the preview has the focus.
+    commands.setHandler(Command::EditCopy, [this] {
+        if (m_preview.split().hasFocus())
+            m_preview.split().CopyToClipboard();
+        else
+            m_window.focusedEditor()->copy();
+    });
+    for (Command command : {Command::EditSelectAll, Command::PopupSelectAll}) {
+        commands.setHandler(command, [this] {
+            TLEdit* editor = m_window.focusedEditor();
+            editor->selectAll();
+            editor->setFocus();
+        });
+    }
+    commands.setHandler(Command::SearchFindNext, [this] { m_window.webPage()->findNext(); });
+}
+
+void EditingWiring::wireBookmarks()
+{
+    CommandRegistry& commands = m_window.commands();
+    for (int n = 0; n < TLEdit::BookmarksMax; ++n) {
+        commands.setHandler(offsetCommand(Command::SetBookmark0, n), [this, n] { setBookmark(n); });
+        commands.setHandler(offsetCommand(Command::GotoBookmark0, n), [this, n] { goToBookmark(n); });
+    }
+}
+
+void EditingWiring::setBookmark(int number)
+{
+    TLEdit* editor = m_window.focusedEditor();
+    // The rounded-rectangle mark in the editor's own colours.
+    editor->setBookmarkLook(3, editor->fontColor(), editor->Color());
+    editor->setBookmark(number, editor->GetSelection().EndLine);
+}
+
+void EditingWiring::goToBookmark(int number)
+{
+    TLEdit* editor = m_window.focusedEditor();
+    const int line = editor->bookmarkLine(number);
+    if (line <= 0)
+        return;
+    editor->SetSelection(line, 0, line, editor->lineLength(line));
+    editor->ensureCaretVisible();
+}
+
+void EditingWiring::GetLocation()
+{
+    const EditorSelection selection = m_window.webPage()->GetSelection();
+    m_window.statusPanel(0)->setText(QStringLiteral("%1:%2").arg(selection.EndLine).arg(selection.EndPos));
+}
+
+void EditingWiring::connectEditors()
+{
+    for (TLEdit* editor : {m_window.webPage(), m_window.spareEditor()}) {
+        connect(editor, &TLEdit::OnKeyUp, this, &EditingWiring::GetLocation);
+        connect(editor, &TLEdit::OnMouseDown, this, &EditingWiring::GetLocation);
+        connect(editor, &TLEdit::OnControlHighlight, this,
+                [this](ControlHighlight* request) { WebPageControlHighlight(m_window.settings(), *request); });
+        connect(editor, &TLEdit::OnFindBrace, this, [](FindBraceRequest* request) { WebPageFindBrace(*request); });
+        editor->refreshHighlight();
+    }
+    TLEdit* page = m_window.webPage();
+    connect(page, &TLEdit::OnChangeMode, this, [this, page] {
+        m_window.statusPanel(1)->setText(page->InsertMode() ? strings::insertMode : strings::overwriteMode);
+    });
+}
+
+void EditingWiring::wirePageTextCommands()
+{
+    QWidget* parent = &m_window;
+    PageTextCommands::Host host;
+    host.confirmStrip = [parent] {
+        return QMessageBox::information(parent, QStringLiteral("Strip HTML Codes"), PageTextMessages::stripQuestion,
+                                        QMessageBox::Ok | QMessageBox::Cancel)
+            == QMessageBox::Ok;
+    };
+    host.renderedText = [this] { return m_preview.controller().renderedText(); };
+    host.askTitle = [parent](const QString& current) -> std::optional<QString> {
+        bool ok = false;
+        const QString answer = QInputDialog::getText(parent, QStringLiteral("Page Title"), QStringLiteral("New Title"),
+                                                     QLineEdit::Normal, current, &ok);
+        return ok ? std::optional<QString>(answer) : std::nullopt;
+    };
+    host.editMeta = [this](const QString& tagText) -> std::optional<MetaEditor::MetaFields> {
+        std::optional<MetaEditor::MetaFields> chosen;
+        TParmForm& form = parameterForm();
+        m_metaWriter = [&chosen](const MetaEditor::MetaFields& fields) { chosen = fields; };
+        form.setPage(TParmForm::Page::Meta);
+        form.FormShow(tagText);
+        form.exec();
+        m_metaWriter = {};
+        return chosen;
+    };
+    host.editBody = [this, parent](const BodyEditor::BodyAttributes& settings) -> std::optional<BodyEditor::BodyAttributes> {
+        TBodyForm::Host formHost;
+        formHost.chooseColour = [parent](const QColor& initial) -> std::optional<QColor> {
+            const QColor colour = QColorDialog::getColor(initial, parent);
+            return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+        };
+        formHost.chooseMediaFile = [this, parent] {
+            return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), m_pageDirectory(), TBodyForm::mediaFilter());
+        };
+        TBodyForm form(formHost, parent);
+        form.setBodySettings(settings);
+        if (form.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return form.bodySettings();
+    };
+    host.pageDirectory = m_pageDirectory;
+    host.report = [this](const QString& title, const QString& text) { m_window.reportFailure(title, text); };
+    host.updatePreview = [this] { m_preview.controller().UpdateWebView(); };
+    m_pageText = std::make_unique<PageTextCommands>(m_window.webPage(), host);
+
+    CommandRegistry& commands = m_window.commands();
+    PageTextCommands* pageText = m_pageText.get();
+    commands.setHandler(Command::EditStripHtml, [pageText] { pageText->StripAllCodes1Click(); });
+    commands.setHandler(Command::EditTitle, [pageText] { pageText->EditTitle1Click(); });
+    commands.setHandler(Command::EditMetaTag, [pageText] { pageText->EditMetaTag1Click(); });
+    commands.setHandler(Command::EditBodyStatement, [pageText] { pageText->EditBodyStatementClick(); });
+    connect(&m_attributes, &AttributeEditor::bodyStatementRequested, this, [pageText] { pageText->EditBodyStatementClick(); });
+    connect(&m_attributes, &AttributeEditor::pageColourChanged, this,
+            [pageText](const QString& name, const QColor& colour) { pageText->rememberPageColour(name, colour); });
+    connect(&m_attributes, &AttributeEditor::parameterSelectionRequested, this, &EditingWiring::showParameterForm);
+}
+
+TParmForm& EditingWiring::parameterForm()
+{
+    if (!m_parameterForm) {
+        // One dialog for the whole run, as its fields are meant to carry over.
+        TParmForm::Host host;
+        host.insertText = [this](const QString& text) { m_tags.InsertText(text); };
+        host.writeMeta = [this](const MetaEditor::MetaFields& fields) {
+            if (m_metaWriter)
+                m_metaWriter(fields);
+            else
+                m_tags.InsertText(MetaEditor::buildMetaTag(fields));
+        };
+        host.chooseEmbedFile = [this] {
+            return QFileDialog::getOpenFileName(&m_window, QStringLiteral("Open"), m_pageDirectory());
+        };
+        m_parameterForm = new TParmForm(host, &m_window);
+    }
+    return *m_parameterForm;
+}
+
+void EditingWiring::showParameterForm(const QString& parameter)
+{
+    const QString name = parameter.toLower();
+    const TParmForm::Page page = name == QLatin1String("valign") ? TParmForm::Page::Valign
+        : name == QLatin1String("size")                            ? TParmForm::Page::Size
+                                                                   : TParmForm::Page::Align;
+    TParmForm& form = parameterForm();
+    form.setPage(page);
+    form.FormShow(m_window.webPage()->GetSelText());
+    form.exec();
+    m_preview.controller().UpdateWebView();
+}
