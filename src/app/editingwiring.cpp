@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 EditingWiring::EditingWiring(TForm1& window, TagInserter& tags, AttributeEditor& attributes, PreviewWiring& preview,
@@ -141,10 +142,16 @@ void EditingWiring::wirePageTextCommands()
     };
     host.renderedText = [this] { return m_preview.controller().renderedText(); };
     host.askTitle = [parent](const QString& current) -> std::optional<QString> {
-        bool ok = false;
-        const QString answer = QInputDialog::getText(parent, QStringLiteral("Page Title"), QStringLiteral("New Title"),
-                                                     QLineEdit::Normal, current, &ok);
-        return ok ? std::optional<QString>(answer) : std::nullopt;
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(QStringLiteral("Page Title"));
+        dialog.setLabelText(QStringLiteral("New Title"));
+        dialog.setTextValue(current);
+        // Titles are often long; the box's own width would show only their start.
+        if (auto* field = dialog.findChild<QLineEdit*>())
+            field->setMinimumWidth(400);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.textValue();
     };
     host.editMeta = [this](const QString& tagText) -> std::optional<MetaEditor::MetaFields> {
         std::optional<MetaEditor::MetaFields> chosen;

@@ -6,6 +6,7 @@
 #include "workspace/pageprompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -17,7 +18,10 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
+
+#include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
 
@@ -249,3 +253,42 @@ TEST_F(WiringFixture, SplitPositionSurvivesRestarts)
 }
 
 } // namespace
+
+TEST_F(WiringFixture, BookmarksSelectTheirWholeLine)
+{
+    open(page(QStringLiteral("marks.htm"), "<P>one</P>\r\n<P>two</P>\r\n<P>three</P>\r\n"));
+    TLEdit* editor = window->webPage();
+    editor->SetSelection(2, 4, 2, 4);
+    ASSERT_TRUE(window->commands().trigger(offsetCommand(Command::SetBookmark0, 3)));
+    editor->SetSelection(1, 0, 1, 0);
+    ASSERT_TRUE(window->commands().trigger(offsetCommand(Command::GotoBookmark0, 3)));
+    EXPECT_EQ(editor->GetSelText(), QStringLiteral("<P>two</P>"));
+    // A bookmark never set leaves the selection where it is.
+    ASSERT_TRUE(window->commands().trigger(offsetCommand(Command::GotoBookmark0, 12)));
+    EXPECT_EQ(editor->GetSelText(), QStringLiteral("<P>two</P>"));
+}
+
+TEST_F(WiringFixture, CaretPanelShowsWhereTheSelectionEnds)
+{
+    open(page(QStringLiteral("caret.htm"), "ab\r\ncdef\r\n"));
+    TLEdit* editor = window->webPage();
+    editor->SetSelection(1, 1, 2, 3);
+    QTest::keyRelease(editor->scintilla(), Qt::Key_Shift);
+    EXPECT_EQ(window->statusPanel(0)->text(), QStringLiteral("2:3"));
+}
+
+TEST_F(WiringFixture, UndoInTheInternalClipboardStaysThere)
+{
+    open(page(QStringLiteral("undo.htm"), "page"));
+    window->webPage()->InsertText(QStringLiteral("typed "));
+    ASSERT_TRUE(window->commands().trigger(Command::OptionsToggleInternalClipboard));
+    TLEdit* spare = window->spareEditor();
+    spare->InsertText(QStringLiteral("note"));
+    QApplication::setActiveWindow(window.get());
+    spare->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->focusedEditor(), spare);
+    ASSERT_TRUE(window->commands().trigger(Command::EditUndo));
+    EXPECT_EQ(spare->Text(), QString());
+    EXPECT_EQ(window->webPage()->Text(), QStringLiteral("typed page"));
+}
