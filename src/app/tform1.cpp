@@ -32,6 +32,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int designClientWidth = 711;
@@ -81,7 +83,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
                                       m_environment.makePagePrompts ? m_environment.makePagePrompts() : nullptr,
                                       m_environment.makePageFileDialogs ? m_environment.makePageFileDialogs() : nullptr);
 
-    resize(designClientWidth, designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -385,6 +387,15 @@ void TForm1::connectEditors()
         connect(editor, &TLEdit::selectionChanged, this, &TForm1::updateCommandStates);
 }
 
+int TForm1::defaultClientWidth() const
+{
+    // Wide enough to show the whole Font tab, which ends with the font boxes and buttons: the tool
+    // book's left edge, the tab's width and a small margin.
+    const QWidget* fontTab = m_powerBook->widget(0);
+    const int toolBookLeft = m_buttonPanel->sizeHint().width();
+    return std::max(designClientWidth, toolBookLeft + fontTab->sizeHint().width() + 10);
+}
+
 void TForm1::installLifecycleSteps()
 {
     m_lifecycle.setHandler(LifecycleStep::CreateHistoryItems, [this] {
@@ -412,7 +423,7 @@ void TForm1::installLifecycleSteps()
 
     m_lifecycle.setHandler(LifecycleStep::ApplyDefaultWidth, [this] {
         if (windowPlacement(m_settings).width <= 0)
-            resize(designClientWidth, height());
+            resize(defaultClientWidth(), height());
         return StepResult::success();
     });
     m_lifecycle.setHandler(LifecycleStep::ShowInsertMode, [this] {

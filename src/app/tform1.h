@@ -131,6 +131,7 @@ private:
     void wireOwnCommands();
     void connectEditors();
     void installLifecycleSteps();
+    int defaultClientWidth() const;
     void pageCountChanged();
     void applyMenuRule(MenuId menu);
     void applyReadSettings();
