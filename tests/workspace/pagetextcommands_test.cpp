@@ -149,7 +149,10 @@ INSTANTIATE_TEST_SUITE_P(Tags, BodyRewriting,
             [](BodyAttributes& b) { b.leftMargin = -1; }, "<body text=#000000 link=#000000 alink=#000000 vlink=#000000 bgcolor=#FFFFFF>"},
         BodyRewriteCase {"multiLineTagKeepsItsLines", "<body\r\n  text=#000000\r\n  link=\"#000000\" alink=#000000 vlink=#000000 bgcolor=white>",
             [](BodyAttributes& b) { b.link = Qt::blue; },
-            "<body\r\n  text=#000000\r\n  link=\"#0000FF\" alink=#000000 vlink=#000000 bgcolor=white>"}),
+            "<body\r\n  text=#000000\r\n  link=\"#0000FF\" alink=#000000 vlink=#000000 bgcolor=white>"},
+        BodyRewriteCase {"onlyTheFirstOfTwoBodies", "<!-- <body> --><BODY TEXT=#000000 LINK=#000000 ALINK=#000000 VLINK=#000000 BGCOLOR=#FFFFFF><BODY BGCOLOR=red>",
+            [](BodyAttributes& b) { b.text = Qt::white; },
+            "<!-- <body> --><BODY TEXT=\"#FFFFFF\" LINK=#000000 ALINK=#000000 VLINK=#000000 BGCOLOR=#FFFFFF><BODY BGCOLOR=red>"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BodyEditor, NewTagPlaces)
