@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <malloc.h>
 #include <new>
@@ -50,6 +51,21 @@ void operator delete(void* pointer) noexcept
 #pragma GCC diagnostic pop
 
 void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
+
+// Memory resources ask for memory with an alignment; it counts the same.
+void* operator new(std::size_t size, std::align_val_t alignment)
+{
+    auto align = static_cast<std::size_t>(alignment);
+    std::size_t rounded = (std::max<std::size_t>(size, 1) + align - 1) / align * align;
+    void* block = std::aligned_alloc(align, rounded);
+    if (!block)
+        throw std::bad_alloc();
+    noteAllocation(malloc_usable_size(block));
+    return block;
+}
+
+void operator delete(void* pointer, std::align_val_t) noexcept { operator delete(pointer); }
+void operator delete(void* pointer, std::size_t, std::align_val_t) noexcept { operator delete(pointer); }
 
 namespace {
 std::string generatePage(std::size_t targetSize)
