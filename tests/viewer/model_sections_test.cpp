@@ -107,11 +107,11 @@ TEST(FixedElements, DefaultFontSizeScalesEveryFont)
 {
     Parsed page = parse("<H1>a</H1><TABLE><TD>b<SUB>c</SUB></TABLE>");
     page.document->ApplyDefaultFonts("Arial", "Courier New", 18, {}, {}, {});
-    EXPECT_EQ(page.text(2).fonts()[0].font.size, 36);
+    EXPECT_EQ(page.text(2).fonts()[0].font().size, 36);
     const auto& table = dynamic_cast<const ThtmlTable&>(page.section(4));
     const auto& cellText = static_cast<const TSection&>(*table.rows()[0][0]->cell().sections()[0]);
-    EXPECT_EQ(cellText.fonts()[0].font.size, 18);
-    EXPECT_EQ(cellText.fonts()[1].font.size, 14); // three quarters of 18, rounded
+    EXPECT_EQ(cellText.fonts()[0].font().size, 18);
+    EXPECT_EQ(cellText.fonts()[1].font().size, 14); // three quarters of 18, rounded
 }
 
 TEST(ClipBuffer, CopiesLongSelectionsWhole)

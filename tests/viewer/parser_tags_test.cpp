@@ -106,7 +106,7 @@ TEST(ParserDocument, BodyAttributesSetDocumentColours)
     EXPECT_EQ(page.document->background(), Color::fromRgb(0xFFFFFF));
     EXPECT_EQ(page.document->backgroundImageName(), "bg.gif");
     // The base font takes the text colour.
-    EXPECT_EQ(page.text(0).fonts()[0].font.color, Color::fromRgb(0x800000));
+    EXPECT_EQ(page.text(0).fonts()[0].font().color, Color::fromRgb(0x800000));
 }
 
 TEST(ParserDocument, BodyDiscardsTextBeforeIt)

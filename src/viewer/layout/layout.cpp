@@ -90,15 +90,15 @@ int clearingHeight(const TSection& section, const IndentManager& indents, int y)
 
 const FontMetrics& LayoutEngine::metricsOf(const TFontObj& fontObj)
 {
-    auto& font = const_cast<TFontObj&>(fontObj);
-    if (!font.metrics.valid || font.metrics.measuredBy != &m_measurer) {
-        int id = m_measurer.fontId(font.font);
-        font.metrics = m_measurer.metrics(id);
-        font.metrics.valid = true;
-        font.metrics.fontId = id;
-        font.metrics.measuredBy = &m_measurer;
+    FontMetrics& metrics = fontObj.metrics();
+    if (!metrics.valid || metrics.measuredBy != &m_measurer) {
+        int id = m_measurer.fontId(fontObj.font());
+        metrics = m_measurer.metrics(id);
+        metrics.valid = true;
+        metrics.fontId = id;
+        metrics.measuredBy = &m_measurer;
     }
-    return font.metrics;
+    return metrics;
 }
 
 int LayoutEngine::runWidth(const TFontObj& font, std::string_view text)
@@ -111,7 +111,7 @@ int LayoutEngine::runWidth(const TFontObj& font, std::string_view text)
 
 TMyFont LayoutEngine::drawFont(const TSectionList* document, const TFontObj& fontObj)
 {
-    TMyFont font = fontObj.font;
+    TMyFont font = fontObj.font();
     if (!fontObj.url.empty()) {
         if (document)
             font.color = document->linkColor();
@@ -384,7 +384,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
                 }
             }
             const TFontObj& font = fonts[fonts.indexAt(p)];
-            const FontMetrics& metrics = font.metrics;
+            const FontMetrics& metrics = font.metrics();
             int fitWidth = 0;
             int available = space - used + metrics.overhang;
             int fitted = available > 0 ? m_measurer.fitText(metrics.fontId, all.substr(p, runEnd - p), available, fitWidth) : 0;
@@ -438,7 +438,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
         int firstFont = fonts.indexAt(position);
         int lastFont = fonts.indexAt(end - 1);
         for (int f = firstFont; f <= lastFont; ++f) {
-            const FontMetrics& metrics = fonts[f].metrics;
+            const FontMetrics& metrics = fonts[f].metrics();
             if (metrics.height > line.lineHeight) {
                 line.lineHeight = metrics.height;
                 line.descent = metrics.descent;

@@ -4,16 +4,19 @@
 #include "viewer/model/sectionbase.h"
 
 #include <memory>
+#include <memory_resource>
 #include <vector>
 
 namespace tessera::viewer {
 
 class ClipBuffer;
 
+using TSectionVector = std::pmr::vector<std::unique_ptr<TSectionBase>>;
+
 // A list of sections: the document itself, a table cell, or a caption.
 class TCell {
 public:
-    explicit TCell(TSectionList* master) : m_master(master) {}
+    explicit TCell(TSectionList* master) : m_master(master), m_sections(documentMemory(master)) {}
     virtual ~TCell() = default;
     TCell(const TCell&) = delete;
     TCell& operator=(const TCell&) = delete;
@@ -27,8 +30,8 @@ public:
     int FindString(const std::string& text, int from) const;
     void UpdateSpacing();
 
-    const std::vector<std::unique_ptr<TSectionBase>>& sections() const { return m_sections; }
-    std::vector<std::unique_ptr<TSectionBase>>& sections() { return m_sections; }
+    const TSectionVector& sections() const { return m_sections; }
+    TSectionVector& sections() { return m_sections; }
     int count() const { return static_cast<int>(m_sections.size()); }
     bool empty() const { return m_sections.empty(); }
     void clearSections() { m_sections.clear(); }
@@ -41,7 +44,7 @@ public:
 
 private:
     TSectionList* m_master = nullptr;
-    std::vector<std::unique_ptr<TSectionBase>> m_sections;
+    TSectionVector m_sections;
 };
 
 } // namespace tessera::viewer

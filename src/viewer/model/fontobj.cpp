@@ -1,8 +1,37 @@
 #include "viewer/model/fontobj.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tessera::viewer {
+
+std::size_t TFontFaces::Hash::operator()(const TMyFont& font) const
+{
+    std::size_t hash = std::hash<std::string>()(font.name);
+    auto mix = [&hash](std::size_t value) { hash ^= value + 0x9E3779B97F4A7C15ULL + (hash << 6) + (hash >> 2); };
+    mix(static_cast<std::size_t>(font.size));
+    mix(static_cast<std::size_t>(font.normalSize));
+    mix((font.bold ? 1u : 0u) | (font.italic ? 2u : 0u) | (font.underline ? 4u : 0u) | (font.fixed ? 8u : 0u));
+    mix(font.color.rgb());
+    return hash;
+}
+
+std::shared_ptr<TFontFace> TFontFaces::intern(const TMyFont& font)
+{
+    if (m_last && m_last->font == font)
+        return m_last;
+    auto [found, added] = m_faces.try_emplace(font);
+    if (added)
+        found->second = std::make_shared<TFontFace>(font);
+    m_last = found->second;
+    return m_last;
+}
+
+void TFontFaces::clear()
+{
+    m_faces.clear();
+    m_last.reset();
+}
 
 int TFontList::indexAt(int position) const
 {

@@ -2,26 +2,64 @@
 
 #include "viewer/model/font.h"
 
+#include <cstddef>
+#include <memory>
+#include <memory_resource>
+#include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tessera::viewer {
 
 enum class VerticalOffset : int { Normal = 0, Subscript = 1, Superscript = 2 };
 
+// A font as drawn, shared by every font change that uses it: a page has a handful of distinct
+// fonts but a font change at every tag, so each change holds a pointer instead of a copy.
+struct TFontFace {
+    explicit TFontFace(const TMyFont& drawn) : font(drawn) {}
+
+    const TMyFont font;
+    // Measured by layout; they depend on the font alone, so sharing them loses nothing.
+    FontMetrics metrics;
+};
+
+// The distinct fonts of one document.
+class TFontFaces {
+public:
+    std::shared_ptr<TFontFace> intern(const TMyFont& font);
+    void clear();
+
+private:
+    struct Hash {
+        std::size_t operator()(const TMyFont& font) const;
+    };
+    std::unordered_map<TMyFont, std::shared_ptr<TFontFace>, Hash> m_faces;
+    // Consecutive changes mostly ask for the font they asked for last.
+    std::shared_ptr<TFontFace> m_last;
+};
+
 // A font change inside a section: from `position` (a byte index into the section's UTF-8 text)
-// on, text is drawn with `font` and links to `url` (empty: no link).
+// on, text is drawn with `font()` and links to `url` (empty: no link).
 struct TFontObj {
     int position = 0;
-    TMyFont font;
     VerticalOffset verticalOffset = VerticalOffset::Normal;
+    std::shared_ptr<TFontFace> face;
     std::string url;
-    FontMetrics metrics; // filled by layout
+
+    const TMyFont& font() const { return face->font; }
+    // Layout fills these through a const font object: they are a cache, not part of the model.
+    FontMetrics& metrics() const { return face->metrics; }
 };
 
 // Font changes of one section, ordered by position; the first is at position 0.
 class TFontList {
 public:
+    TFontList() = default;
+    // The objects live in the given memory (the document's arena), as a section has one or more.
+    explicit TFontList(std::pmr::memory_resource* memory) : m_items(memory) {}
+    TFontList(const TFontList& other, std::pmr::memory_resource* memory) : m_items(other.m_items, memory) {}
+
     bool empty() const { return m_items.empty(); }
     int count() const { return static_cast<int>(m_items.size()); }
     const TFontObj& operator[](int index) const { return m_items[static_cast<std::size_t>(index)]; }
@@ -29,8 +67,8 @@ public:
     const TFontObj& back() const { return m_items.back(); }
     TFontObj& back() { return m_items.back(); }
     void add(TFontObj font) { m_items.push_back(std::move(font)); }
-    const std::vector<TFontObj>& items() const { return m_items; }
-    std::vector<TFontObj>& items() { return m_items; }
+    std::span<const TFontObj> items() const { return m_items; }
+    std::span<TFontObj> items() { return m_items; }
 
     // Index of the font object in effect at a text position (-1 when the list is empty).
     int indexAt(int position) const;
@@ -39,7 +77,7 @@ public:
     int charsToNextChange(int position, int textLength) const;
 
 private:
-    std::vector<TFontObj> m_items;
+    std::pmr::vector<TFontObj> m_items;
 };
 
 } // namespace tessera::viewer

@@ -81,30 +81,31 @@ public:
 
     std::string& out() { return m_out; }
 
-    std::string fontText(const TFontObj& font) const
+    std::string fontText(const TFontObj& fontObj) const
     {
+        const TMyFont& font = fontObj.font();
         std::string s;
-        if (font.font.name != m_doc.fontName())
-            s += "'" + font.font.name + "' ";
-        s += std::to_string(font.font.normalSize);
-        if (font.font.size != font.font.normalSize)
-            s += "/" + std::to_string(font.font.size);
-        if (font.font.bold)
+        if (font.name != m_doc.fontName())
+            s += "'" + font.name + "' ";
+        s += std::to_string(font.normalSize);
+        if (font.size != font.normalSize)
+            s += "/" + std::to_string(font.size);
+        if (font.bold)
             s += " b";
-        if (font.font.italic)
+        if (font.italic)
             s += " i";
-        if (font.font.underline)
+        if (font.underline)
             s += " u";
-        if (font.font.fixed)
+        if (font.fixed)
             s += " fixed";
-        if (font.verticalOffset == VerticalOffset::Subscript)
+        if (fontObj.verticalOffset == VerticalOffset::Subscript)
             s += " sub";
-        if (font.verticalOffset == VerticalOffset::Superscript)
+        if (fontObj.verticalOffset == VerticalOffset::Superscript)
             s += " sup";
-        if (font.font.color != m_doc.fontColor())
-            s += " " + hex(font.font.color);
-        if (!font.url.empty())
-            s += " ->" + font.url;
+        if (font.color != m_doc.fontColor())
+            s += " " + hex(font.color);
+        if (!fontObj.url.empty())
+            s += " ->" + fontObj.url;
         return s;
     }
 

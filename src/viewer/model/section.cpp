@@ -11,7 +11,10 @@ namespace tessera::viewer {
 
 namespace {
 
-constexpr char kPlaceholders[] = {kImagePlaceholder, kControlPlaceholder, 0};
+bool hasPlaceholder(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
+}
 
 TMyFont offsetFont(TMyFont font, VerticalOffset offset)
 {
@@ -34,15 +37,16 @@ int toCharBoundary(const std::string& s, int index)
 
 TSection::TSection(TSectionList* master, int listLevel, Justify justify, const std::string& url, const TMyFont& font,
                    VerticalOffset offset)
-    : TSectionBase(master), m_currentFont(font), m_listLevel(std::max(0, listLevel)), m_justify(justify)
+    : TSectionBase(master), m_fonts(documentMemory(master)), m_runs(documentMemory(master)), m_currentFont(font),
+      m_listLevel(std::max(0, listLevel)), m_justify(justify)
 {
-    m_fonts.add(TFontObj{0, offsetFont(font, offset), offset, url, {}});
+    m_fonts.add(TFontObj{0, offset, documentFace(master, offsetFont(font, offset)), url});
     m_fontPending = true;
 }
 
 TSection::TSection(const TSection& other, TSectionList* master)
-    : TSectionBase(other), lines(other.lines), m_text(other.m_text), m_fonts(other.m_fonts),
-      m_controls(other.m_controls), m_runs(other.m_runs), m_currentFont(other.m_currentFont),
+    : TSectionBase(other), lines(other.lines), m_text(other.m_text), m_fonts(other.m_fonts, documentMemory(master)),
+      m_controls(other.m_controls), m_runs(other.m_runs, documentMemory(master)), m_currentFont(other.m_currentFont),
       m_listLevel(other.m_listLevel), m_listType(other.m_listType), m_justify(other.m_justify), m_clear(other.m_clear),
       m_itemNumber(other.m_itemNumber), m_plain(other.m_plain), m_fontPending(other.m_fontPending)
 {
@@ -71,7 +75,7 @@ void TSection::AddText(const std::string& textIn, SourceRange source)
     if (text.empty())
         return;
     // Placeholder bytes may only come from AddImage and AddFormControl.
-    if (text.find_first_of(kPlaceholders) != std::string_view::npos) {
+    if (hasPlaceholder(text)) {
         std::string cleaned(text);
         std::erase_if(cleaned, [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
         AddText(cleaned, source);
@@ -92,12 +96,11 @@ void TSection::ChangeFont(const TMyFont& font, VerticalOffset offset)
 {
     TFontObj& last = m_fonts.back();
     if (last.position == static_cast<int>(m_text.size())) {
-        last.font = offsetFont(font, offset);
+        last.face = documentFace(master(), offsetFont(font, offset));
         last.verticalOffset = offset;
-        last.metrics = {};
         return;
     }
-    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offsetFont(font, offset), offset, last.url, {}});
+    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, documentFace(master(), offsetFont(font, offset)), last.url});
 }
 
 void TSection::HRef(const TMyFont& font, VerticalOffset offset, const std::string& url)
@@ -172,7 +175,7 @@ std::unique_ptr<TSectionBase> TPreFormated::clone(TSectionList* master) const
 
 void TPreFormated::AddText(const std::string& textIn, SourceRange source)
 {
-    if (textIn.find_first_of(kPlaceholders) == std::string::npos) {
+    if (!hasPlaceholder(textIn)) {
         appendRaw(textIn, source);
         return;
     }

@@ -6,6 +6,8 @@
 #include "viewer/model/sectionbase.h"
 
 #include <memory>
+#include <memory_resource>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,7 +66,7 @@ public:
     const TImageList& images() const { return m_images; }
     TImageList& images() { return m_images; }
     const TFormControlList& formControls() const { return m_controls; }
-    const std::vector<TextRun>& runs() const { return m_runs; }
+    std::span<const TextRun> runs() const { return m_runs; }
     const TMyFont& currentFont() const { return m_currentFont; }
 
     int listLevel() const { return m_listLevel; }
@@ -91,7 +93,7 @@ private:
     TFontList m_fonts;
     TImageList m_images;
     TFormControlList m_controls;
-    std::vector<TextRun> m_runs;
+    std::pmr::vector<TextRun> m_runs;
     TMyFont m_currentFont;
     int m_listLevel = 0;
     ListType m_listType = ListType::Plain;

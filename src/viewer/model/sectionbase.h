@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <memory_resource>
 #include <string>
 
 namespace tessera::viewer {
@@ -15,6 +16,11 @@ struct SourceRange {
     std::size_t begin = 0;
     std::size_t end = 0;
 };
+
+// Where a document's elements keep their many small parts (font changes, text runs, the
+// section lists of cells): the document's arena, or the general heap for elements that belong
+// to no document.
+std::pmr::memory_resource* documentMemory(TSectionList* master);
 
 enum class SectionKind {
     Section,        // TSection: flowing text

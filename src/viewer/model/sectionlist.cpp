@@ -57,13 +57,26 @@ TSectionList::TSectionList() : TCell(nullptr), m_bitmapCache(std::make_shared<TS
     setMaster(this);
 }
 
-TSectionList::~TSectionList() = default;
+std::pmr::memory_resource* documentMemory(TSectionList* master)
+{
+    return master ? master->arena() : std::pmr::get_default_resource();
+}
+
+std::shared_ptr<TFontFace> documentFace(TSectionList* master, const TMyFont& font)
+{
+    return master ? master->fontFaces().intern(font) : std::make_shared<TFontFace>(font);
+}
+
+// The sections live in the base cell, which outlives the arena; they go first.
+TSectionList::~TSectionList() { clearSections(); }
 
 void TSectionList::Clear()
 {
     clearSections();
     m_forms.clear();
     m_maps.clear();
+    m_faces.clear();
+    m_arena.release();
     m_backgroundImageName.clear();
     m_backgroundBitmap.reset();
     m_backgroundLoaded = false;
@@ -81,10 +94,12 @@ void rescaleSection(TSectionBase& section, int defaultSize)
     if (section.isTextSection()) {
         auto& text = static_cast<TSection&>(section);
         for (TFontObj& font : text.fonts().items()) {
-            font.font.setNormalSize(font.font.normalSize, defaultSize);
+            TMyFont scaled = font.font();
+            scaled.setNormalSize(scaled.normalSize, defaultSize);
             if (font.verticalOffset != VerticalOffset::Normal)
-                font.font.size = mulDiv(font.font.size, 3, 4);
-            font.metrics = {};
+                scaled.size = mulDiv(scaled.size, 3, 4);
+            font.face = documentFace(section.master(), scaled);
+            font.metrics() = {};
         }
     } else if (section.kind() == SectionKind::Table) {
         auto& table = static_cast<ThtmlTable&>(section);

@@ -4,11 +4,13 @@
 #include "viewer/model/cell.h"
 #include "viewer/model/color.h"
 #include "viewer/model/font.h"
+#include "viewer/model/fontobj.h"
 #include "viewer/model/form.h"
 #include "viewer/model/mapitem.h"
 
 #include <functional>
 #include <memory>
+#include <memory_resource>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,9 @@ namespace tessera::viewer {
 
 class ImageSource;
 class TImageObj;
+
+// The document's shared face for a font (a face of its own for an element outside documents).
+std::shared_ptr<TFontFace> documentFace(TSectionList* master, const TMyFont& font);
 
 // A named anchor (A NAME): the upper-cased name and the section that holds it.
 struct AnchorName {
@@ -113,7 +118,17 @@ public:
     // Copies the selected text through the buffer; returns the text.
     std::string copySelection(ClipBuffer& buffer) const;
 
+    // The arena behind documentMemory(). A long page holds hundreds of thousands of small
+    // parts; taking them from one arena and dropping it whole at Clear costs far less than
+    // allocating and freeing each on its own. Every element of the document must therefore
+    // be gone before Clear or the destructor drops the arena.
+    std::pmr::memory_resource* arena() { return &m_arena; }
+    TFontFaces& fontFaces() { return m_faces; }
+
 private:
+    // Declared first, so that it is still there while the members below are destroyed.
+    std::pmr::monotonic_buffer_resource m_arena;
+    TFontFaces m_faces;
     std::string m_fontName = kDefaultFontName;
     std::string m_preFontName = kDefaultPreFontName;
     int m_fontSize = kDefaultFontSize;

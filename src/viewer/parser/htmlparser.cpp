@@ -196,7 +196,9 @@ void Parser::readText()
     m_token.kind = TokenKind::Text;
     std::string& text = m_token.text;
     for (int c = m_reader.ch(); c != kEof && c != '&' && c != '<' && c != '>'; c = m_reader.ch()) {
-        if (!m_inPre && (c == ' ' || c == '\r')) {
+        if (std::string_view run = m_reader.takePlainRun(!m_inPre); !run.empty()) {
+            text.append(run);
+        } else if (!m_inPre && (c == ' ' || c == '\r')) {
             text.push_back(' ');
             m_reader.next();
             m_reader.skipWhite();
@@ -1059,8 +1061,12 @@ void Parser::preformatted()
         if (c != '<') {
             if (pending.empty())
                 pendingBegin = m_reader.offset();
-            pending.push_back(static_cast<char>(c));
-            m_reader.next();
+            if (std::string_view run = m_reader.takePlainRun(false); !run.empty()) {
+                pending.append(run);
+            } else {
+                pending.push_back(static_cast<char>(c));
+                m_reader.next();
+            }
             continue;
         }
         flush();

@@ -43,7 +43,36 @@ public:
 
     std::size_t size() const { return m_size; }
 
+    // Takes the run of characters from the current one on that reading one by one would pass
+    // through unchanged: printable bytes other than "<", "&" and ">". With `collapseSpaces`, a
+    // space is part of the run only when such a byte follows it, so runs of white space are
+    // left to the caller. Returns the run (empty when the current character does not start
+    // one) and leaves the reader on the character after it.
+    std::string_view takePlainRun(bool collapseSpaces)
+    {
+        // The current character must be the raw byte at its offset, not a translated one.
+        if (m_ch == kEof || m_offset + 1 != m_next)
+            return {};
+        std::size_t begin = m_offset;
+        std::size_t end = begin;
+        while (end < m_size && plainAt(end, collapseSpaces))
+            ++end;
+        if (end == begin)
+            return {};
+        m_next = end;
+        next();
+        return std::string_view(m_data + begin, end - begin);
+    }
+
 private:
+    static bool plain(unsigned char c) { return c >= ' ' && c != '<' && c != '&' && c != '>' && c != 127; }
+    bool plainAt(std::size_t i, bool collapseSpaces) const
+    {
+        auto c = static_cast<unsigned char>(m_data[i]);
+        if (c == ' ' && collapseSpaces)
+            return i + 1 < m_size && m_data[i + 1] != ' ' && plain(static_cast<unsigned char>(m_data[i + 1]));
+        return plain(c);
+    }
     static bool dropped(unsigned char c) { return (c < 32 && c != '\t' && c != '\n' && c != '\r') || c == 127; }
     void nextSlow();
     void skipComment();

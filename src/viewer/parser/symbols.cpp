@@ -9,7 +9,7 @@ namespace tessera::viewer {
 namespace {
 
 struct TagEntry {
-    const char* name;
+    std::string_view name;
     Tag tag;
 };
 
@@ -29,7 +29,7 @@ constexpr TagEntry kTags[] = {
 };
 
 struct AttrEntry {
-    const char* name;
+    std::string_view name;
     AttrSymbol symbol;
 };
 
