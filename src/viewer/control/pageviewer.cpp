@@ -1,6 +1,8 @@
 #include "viewer/control/pageviewer.h"
 
+#include "viewer/layout/linewalk.h"
 #include "viewer/model/clipbuffer.h"
+#include "viewer/model/fixedsections.h"
 #include "viewer/model/form.h"
 #include "viewer/model/formcontrol.h"
 #include "viewer/model/section.h"
@@ -16,8 +18,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QRegularExpression>
@@ -132,6 +136,22 @@ std::optional<DecodedImage> PictureCache::get(const QString& path)
     return image;
 }
 
+std::optional<DecodedImage> PictureCache::getSupplied(const QString& key,
+                                                      const std::function<std::optional<DecodedImage>()>& supply)
+{
+    // A prefix no file path has, so the two kinds of entry never meet.
+    const QString slot = QLatin1String("\nsrc:") + key;
+    auto it = m_items.find(slot);
+    if (it != m_items.end()) {
+        it->age = 0;
+        return it->image;
+    }
+    std::optional<DecodedImage> image = supply();
+    if (image && m_count > 0)
+        m_items.insert(slot, Item{image, 0});
+    return image;
+}
+
 void PictureCache::age()
 {
     for (auto it = m_items.begin(); it != m_items.end();) {
@@ -159,6 +179,8 @@ public:
     explicit Images(TPageViewer& viewer) : m_viewer(viewer) {}
     std::optional<DecodedImage> loadImage(const std::string& src) override
     {
+        if (m_viewer.m_bitmapRequest)
+            return m_viewer.m_pictures.getSupplied(qstr(TStringBitmapList::keyFor(src)), [&] { return requested(src); });
         QString path = resolveLocalName(qstr(src), m_viewer.m_base, m_viewer.m_loadingFile);
         if (path.isEmpty())
             return std::nullopt;
@@ -166,12 +188,45 @@ public:
     }
 
 private:
+    std::optional<DecodedImage> requested(const std::string& src)
+    {
+        // A copy: the handler may replace itself while it runs.
+        BitmapRequest handler = m_viewer.m_bitmapRequest;
+        QImage bitmap;
+        qint64 color = -1;
+        handler(qstr(src), bitmap, color);
+        if (bitmap.isNull() || bitmap.width() > kMaxSuppliedSide || bitmap.height() > kMaxSuppliedSide)
+            return std::nullopt;
+        QImage pixels = bitmap.convertToFormat(QImage::Format_ARGB32);
+        DecodedImage decoded;
+        decoded.bitmap.width = pixels.width();
+        decoded.bitmap.height = pixels.height();
+        decoded.bitmap.pixels.resize(static_cast<std::size_t>(pixels.width()) * static_cast<std::size_t>(pixels.height()));
+        bool mask = false;
+        for (int y = 0; y < pixels.height(); ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(pixels.constScanLine(y));
+            std::uint32_t* out = decoded.bitmap.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels.width());
+            for (int x = 0; x < pixels.width(); ++x) {
+                out[x] = row[x];
+                mask = mask || (row[x] >> 24) != 0xFF;
+            }
+        }
+        decoded.bitmap.hasMask = mask;
+        if (color != -1)
+            decoded.transparentColor = static_cast<std::uint32_t>(color) & 0xFFFFFFu;
+        return decoded;
+    }
+
+    // The same bound the file decoder keeps, so a handler cannot make layout allocate without limit.
+    static constexpr int kMaxSuppliedSide = 10000;
     TPageViewer& m_viewer;
 };
 
-// Reads page files, opening only regular files.
+// Reads page files, opening only regular files, and keeps the bytes of the page it read so that
+// source offsets can be mapped back to them.
 class TPageViewer::Files : public FileReader {
 public:
+    explicit Files(std::string& source) : m_source(source) {}
     bool exists(const std::string& fileName) override { return QFileInfo(qstr(fileName)).isFile(); }
     bool readAll(const std::string& fileName, std::string& bytes) override
     {
@@ -180,8 +235,12 @@ public:
             return false;
         QByteArray data = file.readAll();
         bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+        m_source = bytes;
         return true;
     }
+
+private:
+    std::string& m_source;
 };
 
 // --- construction and properties ------------------------------------------------------------
@@ -270,6 +329,13 @@ void TPageViewer::setDefHotSpotColor(const QColor& color)
 
 void TPageViewer::setImageCacheCount(int count) { m_pictures.setCount(count); }
 
+void TPageViewer::setOnBitmapRequest(BitmapRequest handler)
+{
+    m_bitmapRequest = std::move(handler);
+    // Pictures taken from the other source must not stand in for this one's.
+    m_pictures.clear();
+}
+
 void TPageViewer::setNoSelect(bool on)
 {
     m_noSelect = on;
@@ -342,6 +408,7 @@ void TPageViewer::prepareDocument()
     closeEditor();
     m_document->Clear();
     m_names.clear();
+    m_source.clear();
     m_document->bitmapCache().BumpAndCheck();
     m_pictures.age();
     applyFonts();
@@ -388,6 +455,7 @@ bool TPageViewer::LoadTextBlock(const char* text, qsizetype length)
         prepareDocument();
         m_loadingFile.clear();
         m_base.clear();
+        m_source.assign(text ? text : "", static_cast<std::size_t>(std::max<qsizetype>(length, 0)));
         try {
             ParseResult result = ParseTextBlock(*m_document, m_names,
                                                 std::string_view(text ? text : "", static_cast<std::size_t>(std::max<qsizetype>(length, 0))));
@@ -439,7 +507,7 @@ bool TPageViewer::LoadDocFile(const QString& name)
             prepareDocument();
             m_loadingFile = full;
             m_base.clear();
-            Files files;
+            Files files(m_source);
             try {
                 ParseResult result = ParseTextFile(*m_document, m_names, utf8(full), files);
                 m_currentFile = full;
@@ -905,13 +973,136 @@ void TPageViewer::closeEditor()
 {
     if (!m_editor)
         return;
-    QLineEdit* editor = m_editor;
+    QWidget* editor = m_editor;
     m_editor = nullptr;
     editor->hide();
     editor->deleteLater();
 }
 
-void TPageViewer::clickControl(TFormControlObj& control, const QPoint&)
+TMyFont TPageViewer::controlFont() const
+{
+    // The face the painted controls use, so a control looks the same while it is being used.
+    TMyFont font;
+    font.name = m_document->fontName();
+    font.setNormalSize(TEditFormControlObj::kFontSize, m_document->fontSize());
+    return font;
+}
+
+namespace {
+
+// A multi-line edit's text as the lines a form submits, one per line. A line break at the end
+// leaves an empty last line, so the text and its lines turn into each other unchanged.
+std::vector<std::string> textAreaLines(const QString& text)
+{
+    std::vector<std::string> lines;
+    if (text.isEmpty())
+        return lines;
+    QString normal = text;
+    normal.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    normal.replace(QChar(0x2029), QLatin1Char('\n'));
+    for (const QString& line : normal.split(QLatin1Char('\n')))
+        lines.push_back(utf8(line));
+    return lines;
+}
+
+} // namespace
+
+QWidget* TPageViewer::openEditor(TFormControlObj& control)
+{
+    const QFont font = qtFontFor(controlFont());
+    TFormControlObj* target = &control;
+    // Each widget checks it is still the open one: a reload deletes the model it writes to.
+    switch (control.kind()) {
+    case ControlKind::Edit: {
+        auto& edit = static_cast<TEditFormControlObj&>(control);
+        auto* editor = new QLineEdit(viewport());
+        editor->setFont(font);
+        editor->setText(qstr(edit.text()));
+        // Without MAXLENGTH a field takes any length, not the line editor's own limit.
+        editor->setMaxLength(edit.maxLength() > 0 ? edit.maxLength() : std::numeric_limits<int>::max());
+        if (edit.password())
+            editor->setEchoMode(QLineEdit::Password);
+        connect(editor, &QLineEdit::textEdited, this, [this, editor, target] {
+            if (m_editor == editor)
+                static_cast<TEditFormControlObj*>(target)->setText(utf8(editor->text()));
+        });
+        connect(editor, &QLineEdit::returnPressed, this, [this, editor, target] {
+            if (m_editor != editor)
+                return;
+            closeEditor();
+            if (ThtmlForm* form = target->form())
+                form->ControlKeyPress(kEnterKey);
+        });
+        return editor;
+    }
+    case ControlKind::TextArea: {
+        auto& area = static_cast<TTextAreaFormControlObj&>(control);
+        auto* editor = new QPlainTextEdit(viewport());
+        editor->setFont(font);
+        // Lines stay as typed: only a typed line break starts a new submitted line.
+        editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+        editor->setTabChangesFocus(true);
+        QStringList lines;
+        for (const std::string& line : area.lines())
+            lines << qstr(line);
+        editor->setPlainText(lines.join(QLatin1Char('\n')));
+        connect(editor, &QPlainTextEdit::textChanged, this, [this, editor, target] {
+            if (m_editor == editor)
+                static_cast<TTextAreaFormControlObj*>(target)->setLines(textAreaLines(editor->toPlainText()));
+        });
+        return editor;
+    }
+    case ControlKind::Combo: {
+        auto& combo = static_cast<TComboFormControlObj&>(control);
+        auto* editor = new QComboBox(viewport());
+        editor->setFont(font);
+        for (const TOptionObj& option : combo.options())
+            editor->addItem(qstr(option.text));
+        editor->setCurrentIndex(combo.selectedIndex());
+        connect(editor, &QComboBox::activated, this, [this, editor, target](int index) {
+            if (m_editor != editor)
+                return;
+            static_cast<TComboFormControlObj*>(target)->setSelected(index, true);
+            viewport()->update();
+        });
+        return editor;
+    }
+    case ControlKind::ListBox: {
+        auto& list = static_cast<TListBoxFormControlObj&>(control);
+        auto* editor = new QListWidget(viewport());
+        editor->setFont(font);
+        editor->setSelectionMode(list.multiple() ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+        int first = -1;
+        for (int i = 0; i < static_cast<int>(list.options().size()); ++i) {
+            auto* item = new QListWidgetItem(qstr(list.options()[static_cast<std::size_t>(i)].text), editor);
+            item->setSelected(list.isSelected(i));
+            if (first < 0 && list.isSelected(i))
+                first = i;
+        }
+        if (first >= 0)
+            editor->scrollToItem(editor->item(first));
+        connect(editor, &QListWidget::itemSelectionChanged, this, [this, editor, target] {
+            if (m_editor != editor)
+                return;
+            // The widget knows single from multiple choice; the model takes its answer row by row.
+            auto* select = static_cast<TSelectFormControlObj*>(target);
+            for (int i = 0; i < editor->count(); ++i)
+                select->setSelected(i, editor->item(i)->isSelected());
+            viewport()->update();
+        });
+        return editor;
+    }
+    case ControlKind::Button:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Hidden:
+        break;
+    }
+    return nullptr;
+}
+
+void TPageViewer::clickControl(TFormControlObj& control, const QPoint& viewportPoint)
 {
     closeEditor();
     QRect place(control.x + kMargin - horizontalScrollBar()->value(), control.y + kMargin - verticalScrollBar()->value(),
@@ -928,72 +1119,39 @@ void TPageViewer::clickControl(TFormControlObj& control, const QPoint&)
         box.setChecked(!box.checked());
         break;
     }
-    case ControlKind::Edit:
-    case ControlKind::TextArea: {
-        // A real line editor over the painted field while it is being typed into.
-        auto* editor = new QLineEdit(viewport());
-        m_editor = editor;
-        editor->setGeometry(place);
-        if (control.kind() == ControlKind::Edit) {
-            auto& edit = static_cast<TEditFormControlObj&>(control);
-            editor->setText(qstr(edit.text()));
-            // Without MAXLENGTH a field takes any length, not the line editor's own limit.
-            editor->setMaxLength(edit.maxLength() > 0 ? edit.maxLength() : std::numeric_limits<int>::max());
-            if (edit.password())
-                editor->setEchoMode(QLineEdit::Password);
-        } else {
-            auto& area = static_cast<TTextAreaFormControlObj&>(control);
-            QStringList lines;
-            for (const std::string& line : area.lines())
-                lines << qstr(line);
-            editor->setText(lines.join(QLatin1Char(' ')));
-        }
-        TFormControlObj* target = &control;
-        auto commit = [this, editor, target] {
-            if (m_editor != editor)
-                return;
-            if (target->kind() == ControlKind::Edit)
-                static_cast<TEditFormControlObj*>(target)->setText(utf8(editor->text()));
-            else
-                static_cast<TTextAreaFormControlObj*>(target)->setLines({utf8(editor->text())});
-            viewport()->update();
-        };
-        connect(editor, &QLineEdit::textEdited, this, commit);
-        connect(editor, &QLineEdit::returnPressed, this, [this, editor, target] {
-            if (m_editor != editor)
-                return;
-            closeEditor();
-            if (ThtmlForm* form = target->form())
-                form->ControlKeyPress(kEnterKey);
-        });
-        editor->show();
-        editor->setFocus();
-        break;
-    }
-    case ControlKind::ListBox:
-    case ControlKind::Combo: {
-        auto& select = static_cast<TSelectFormControlObj&>(control);
-        auto* menu = new QMenu(this);
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        for (int i = 0; i < static_cast<int>(select.options().size()); ++i) {
-            QAction* action = menu->addAction(qstr(select.options()[static_cast<std::size_t>(i)].text));
-            action->setCheckable(true);
-            action->setChecked(select.isSelected(i));
-            TSelectFormControlObj* target = &select;
-            connect(action, &QAction::triggered, this, [this, target, i](bool) {
-                // The document may have been replaced while the menu was open.
-                if (!target->form() || target->form()->master() != m_document.get())
-                    return;
-                bool multiple = target->multiple();
-                target->setSelected(i, multiple ? !target->isSelected(i) : true);
-                viewport()->update();
-            });
-        }
-        menu->popup(viewport()->mapToGlobal(place.bottomLeft()));
-        break;
-    }
     case ControlKind::Hidden:
         break;
+    case ControlKind::Edit:
+    case ControlKind::TextArea:
+    case ControlKind::Combo:
+    case ControlKind::ListBox: {
+        // A real widget over the painted control while it is being used; it goes when the page
+        // scrolls, is laid out again or another control is clicked.
+        QWidget* editor = openEditor(control);
+        if (!editor)
+            break;
+        m_editor = editor;
+        editor->setGeometry(place);
+        editor->show();
+        editor->setFocus(Qt::MouseFocusReason);
+        const QPoint inside = viewportPoint - place.topLeft();
+        // The click that opened the widget also does what it would have done in it.
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setCursorPosition(line->cursorPositionAt(inside));
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(editor)) {
+            text->setTextCursor(text->cursorForPosition(text->viewport()->mapFrom(text, inside)));
+        } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            combo->showPopup();
+        } else if (auto* list = qobject_cast<QListWidget*>(editor)) {
+            if (QListWidgetItem* item = list->itemAt(list->viewport()->mapFrom(list, inside))) {
+                if (list->selectionMode() == QAbstractItemView::MultiSelection)
+                    item->setSelected(!item->isSelected());
+                else
+                    list->setCurrentItem(item);
+            }
+        }
+        break;
+    }
     }
     viewport()->update();
 }
@@ -1048,62 +1206,353 @@ void TPageViewer::paintEvent(QPaintEvent* event)
 
 namespace {
 
-// The text section holding a document character index, searching nested cells too.
-const TSection* sectionOfIndex(const TCell& cell, int index)
+bool isWhite(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The end of a comment that starts at `at`, read as the page reader reads comments; `at` when
+// none starts there.
+std::size_t skipComment(std::string_view src, std::size_t at)
 {
-    const TSection* found = nullptr;
-    for (const auto& section : cell.sections()) {
-        if (section->startCursor > index)
-            break;
-        if (const auto* text = dynamic_cast<const TSection*>(section.get()))
-            found = text;
+    if (at + 1 >= src.size() || src[at] != '<' || src[at + 1] != '!')
+        return at;
+    if (src.substr(at + 2, 2) == "--") {
+        std::size_t i = at + 4;
+        for (;;) {
+            std::size_t dash = src.find("--", i);
+            if (dash == std::string_view::npos)
+                return src.size();
+            std::size_t j = dash + 2;
+            while (j < src.size() && src[j] == '-')
+                ++j;
+            while (j < src.size() && isWhite(src[j]))
+                ++j;
+            if (j >= src.size())
+                return src.size();
+            if (src[j] == '>')
+                return j + 1;
+            i = j;
+        }
     }
-    return found;
+    std::size_t close = src.find('>', at + 2);
+    return close == std::string_view::npos ? src.size() : close + 1;
+}
+
+// Where each byte of a run's text came from, relative to the run's first source byte, found by
+// walking source and text side by side: white space the reader collapsed or a section dropped,
+// comments and dropped control characters are stepped over, and every byte of an entity stands
+// at the entity's start. The last entry, one past the text, is the run's end.
+std::vector<std::size_t> alignRun(std::string_view src, std::string_view text)
+{
+    std::vector<std::size_t> at(text.size() + 1, src.size());
+    std::size_t s = 0;
+    auto skipComments = [&] {
+        for (std::size_t next = skipComment(src, s); next != s; next = skipComment(src, s))
+            s = next;
+    };
+    auto skipWhite = [&] {
+        for (skipComments(); s < src.size() && isWhite(src[s]); skipComments())
+            ++s;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char t = text[i];
+        if (t == ' ')
+            skipComments();
+        else
+            skipWhite();
+        if (s >= src.size())
+            break;
+        if (t == ' ' && isWhite(src[s])) {
+            at[i] = s;
+            const bool lineEndPair = (src[s] == '\r' || src[s] == '\n') && s + 1 < src.size()
+                && (src[s + 1] == '\r' || src[s + 1] == '\n') && src[s + 1] != src[s];
+            s += lineEndPair ? 2 : 1;
+            // One space of text for a run of white space, unless the text keeps them all.
+            if (i + 1 >= text.size() || text[i + 1] != ' ')
+                skipWhite();
+            continue;
+        }
+        if (src[s] == t) {
+            at[i] = s++;
+            continue;
+        }
+        std::size_t ahead = src.substr(s, 16).find(t);
+        if (ahead != std::string_view::npos) {
+            s += ahead;
+            at[i] = s++;
+            continue;
+        }
+        at[i] = s;
+    }
+    return at;
+}
+
+// A stretch of the source that was laid out: a run of section text (also a picture's or a
+// control's placeholder), or a rule or table as a whole.
+struct SourcePlace {
+    SourceRange source;
+    TSection* section = nullptr;
+    const TextRun* run = nullptr;
+    TSectionBase* block = nullptr;
+};
+
+void visitPlaces(TCell& cell, const std::function<void(const SourcePlace&)>& visit, int depth = 0)
+{
+    if (depth > 200)
+        return;
+    for (auto& item : cell.sections()) {
+        TSectionBase& section = *item;
+        if (section.isTextSection()) {
+            auto& text = static_cast<TSection&>(section);
+            for (const TextRun& run : text.runs())
+                visit(SourcePlace{run.source, &text, &run, nullptr});
+        } else if (section.kind() == SectionKind::HorzLine) {
+            visit(SourcePlace{section.source(), nullptr, nullptr, &section});
+        } else if (section.kind() == SectionKind::Table) {
+            auto& table = static_cast<ThtmlTable&>(section);
+            // Only a mark at its start: what the table holds is found in its cells.
+            visit(SourcePlace{SourceRange{section.source().begin, section.source().begin}, nullptr, nullptr, &section});
+            if (TCellObj* caption = table.caption())
+                visitPlaces(caption->cell(), visit, depth + 1);
+            for (TCellList& row : table.rows()) {
+                for (auto& cellObj : row) {
+                    if (cellObj)
+                        visitPlaces(cellObj->cell(), visit, depth + 1);
+                }
+            }
+        }
+    }
+}
+
+// The place that shows a source offset: one whose text holds it; else a run that ends right
+// there; else, for an offset inside markup, the next place after it; else the last place.
+std::optional<SourcePlace> placeOf(TCell& document, std::size_t offset)
+{
+    std::optional<SourcePlace> holding, ending, next, last;
+    visitPlaces(document, [&](const SourcePlace& place) {
+        const SourceRange& r = place.source;
+        if (r.begin <= offset && offset < r.end) {
+            if (!holding || r.end - r.begin < holding->source.end - holding->source.begin)
+                holding = place;
+        } else if (place.run && r.end == offset && r.end > r.begin) {
+            ending = place;
+        } else if (r.begin >= offset) {
+            if (!next || r.begin < next->source.begin)
+                next = place;
+        }
+        if (!last || r.end >= last->source.end)
+            last = place;
+    });
+    if (holding)
+        return holding;
+    if (ending)
+        return ending;
+    return next ? next : last;
+}
+
+// The first place in a cell, by source order.
+std::optional<SourcePlace> firstPlace(TCell& cell)
+{
+    std::optional<SourcePlace> first;
+    visitPlaces(cell, [&](const SourcePlace& place) {
+        if (!first || place.source.begin < first->source.begin)
+            first = place;
+    });
+    return first;
+}
+
+// The source offset of the rule, or of the first thing in the innermost table cell, at a
+// document point; -1 when there is neither.
+long long blockOffsetAt(TCell& cell, int x, int y, int depth = 0)
+{
+    if (depth > 200)
+        return -1;
+    for (auto& item : cell.sections()) {
+        TSectionBase& section = *item;
+        if (y < section.yPosition || y >= section.yPosition + std::max(section.sectionHeight, section.drawHeight))
+            continue;
+        if (section.kind() == SectionKind::HorzLine)
+            return static_cast<long long>(section.source().begin);
+        if (section.kind() != SectionKind::Table)
+            continue;
+        auto& table = static_cast<ThtmlTable&>(section);
+        std::vector<TCellObj*> cells;
+        if (TCellObj* caption = table.caption())
+            cells.push_back(caption);
+        for (TCellList& row : table.rows()) {
+            for (auto& cellObj : row) {
+                if (cellObj)
+                    cells.push_back(cellObj.get());
+            }
+        }
+        for (TCellObj* cellObj : cells) {
+            if (x < cellObj->x || x >= cellObj->x + cellObj->width || y < cellObj->y || y >= cellObj->y + cellObj->height)
+                continue;
+            long long inner = blockOffsetAt(cellObj->cell(), x, y, depth + 1);
+            if (inner >= 0)
+                return inner;
+            if (std::optional<SourcePlace> first = firstPlace(cellObj->cell()))
+                return static_cast<long long>(first->source.begin);
+            return -1;
+        }
+    }
+    return -1;
+}
+
+const TImageObj* imageAtPoint(TCell& cell, int x, int y, int depth = 0)
+{
+    if (depth > 200)
+        return nullptr;
+    for (auto& item : cell.sections()) {
+        TSectionBase& section = *item;
+        if (section.isTextSection()) {
+            for (const auto& image : static_cast<TSection&>(section).images()) {
+                if (x >= image->drawX && x < image->drawX + image->drawWidth && y >= image->drawY
+                    && y < image->drawY + image->drawHeight)
+                    return image.get();
+            }
+        } else if (section.kind() == SectionKind::Table) {
+            auto& table = static_cast<ThtmlTable&>(section);
+            if (TCellObj* caption = table.caption()) {
+                if (const TImageObj* found = imageAtPoint(caption->cell(), x, y, depth + 1))
+                    return found;
+            }
+            for (TCellList& row : table.rows()) {
+                for (auto& cellObj : row) {
+                    if (!cellObj)
+                        continue;
+                    if (const TImageObj* found = imageAtPoint(cellObj->cell(), x, y, depth + 1))
+                        return found;
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+// Moves a byte position of UTF-8 text back to the start of its character.
+int toCharStart(std::string_view text, int position)
+{
+    while (position > 0 && position < static_cast<int>(text.size())
+           && (static_cast<unsigned char>(text[static_cast<std::size_t>(position)]) & 0xC0) == 0x80)
+        --position;
+    return position;
+}
+
+// The alignment of one run against the page source it came from; a run whose source is not at
+// hand (beyond the text kept) maps byte for byte.
+std::vector<std::size_t> alignmentOf(const std::string& source, const TSection& section, const TextRun& run)
+{
+    std::string_view text = std::string_view(section.text()).substr(static_cast<std::size_t>(run.textPos),
+                                                                    static_cast<std::size_t>(std::max(0, run.length)));
+    const std::size_t span = run.source.end > run.source.begin ? run.source.end - run.source.begin : 0;
+    if (run.source.end <= source.size())
+        return alignRun(std::string_view(source).substr(run.source.begin, span), text);
+    std::vector<std::size_t> at(text.size() + 1);
+    for (std::size_t i = 0; i < at.size(); ++i)
+        at[i] = std::min(i, span);
+    at.back() = span;
+    return at;
 }
 
 } // namespace
 
 long long TPageViewer::sourceOffsetAt(const QPoint& viewportPoint)
 {
+    if (m_processing)
+        return -1;
     QPoint point = toDocument(viewportPoint);
-    int index = m_hits.FindCursor(*m_document, point.x(), point.y());
-    if (index < 0)
-        return -1;
-    const TSection* section = sectionOfIndex(*m_document, index);
-    if (!section)
-        return -1;
-    int local = index - section->startCursor;
-    const TextRun* best = nullptr;
-    for (const TextRun& run : section->runs()) {
-        if (run.textPos <= local)
-            best = &run;
+    if (TFormControlObj* control = m_hits.controlAt(*m_document, point.x(), point.y()))
+        return static_cast<long long>(control->sourceRange().begin);
+    if (const TImageObj* image = imageAtPoint(*m_document, point.x(), point.y()))
+        return static_cast<long long>(image->sourceRange().begin);
+    TSection* section = nullptr;
+    int index = m_hits.FindCursor(*m_document, point.x(), point.y(), &section);
+    if (index >= 0 && section) {
+        const int local = index - section->startCursor;
+        const TextRun* chosen = nullptr;
+        for (const TextRun& run : section->runs()) {
+            if (run.textPos <= local && local < run.textPos + run.length) {
+                chosen = &run;
+                break;
+            }
+            if (run.textPos + run.length == local)
+                chosen = &run;
+        }
+        if (chosen) {
+            std::vector<std::size_t> at = alignmentOf(m_source, *section, *chosen);
+            std::size_t into = static_cast<std::size_t>(std::clamp(local - chosen->textPos, 0, chosen->length));
+            return static_cast<long long>(chosen->source.begin + at[std::min(into, at.size() - 1)]);
+        }
     }
-    if (!best)
-        return -1;
-    int into = std::min(local - best->textPos, std::max(0, best->length));
-    std::size_t span = best->source.end > best->source.begin ? best->source.end - best->source.begin : 0;
-    // Entities make source and text lengths differ; stay inside the run's source.
-    return static_cast<long long>(best->source.begin + std::min<std::size_t>(static_cast<std::size_t>(into), span));
+    return blockOffsetAt(*m_document, point.x(), point.y());
+}
+
+QRect TPageViewer::sourceRect(std::size_t offset)
+{
+    if (m_processing)
+        return QRect();
+    std::optional<SourcePlace> place = placeOf(*m_document, offset);
+    if (!place)
+        return QRect();
+    if (place->block) {
+        TSectionBase& block = *place->block;
+        if (block.kind() == SectionKind::HorzLine) {
+            auto& rule = static_cast<THorzLine&>(block);
+            return QRect(rule.drawX, rule.yPosition, std::max(1, rule.drawWidth), std::max(1, rule.sectionHeight));
+        }
+        auto& table = static_cast<ThtmlTable&>(block);
+        return QRect(table.left, table.yPosition, std::max(1, table.tableWidth), std::max(1, table.sectionHeight));
+    }
+    TSection& section = *place->section;
+    const TextRun& run = *place->run;
+    std::vector<std::size_t> at = alignmentOf(m_source, section, run);
+    // The last text byte whose source starts at or before the offset.
+    const std::size_t into = offset > run.source.begin ? offset - run.source.begin : 0;
+    std::size_t byte = static_cast<std::size_t>(std::upper_bound(at.begin(), at.end(), into) - at.begin());
+    byte = byte > 0 ? byte - 1 : 0;
+    int local = toCharStart(section.text(), run.textPos + static_cast<int>(std::min<std::size_t>(byte, static_cast<std::size_t>(run.length))));
+    if (local < static_cast<int>(section.text().size())) {
+        const char c = section.text()[static_cast<std::size_t>(local)];
+        if (c == kImagePlaceholder) {
+            if (const TImageObj* image = imageAt(section, local))
+                return QRect(image->drawX, image->drawY, std::max(1, image->drawWidth), std::max(1, image->drawHeight));
+        } else if (c == kControlPlaceholder) {
+            if (const TFormControlObj* control = controlAt(section, local))
+                return QRect(control->x, control->y, std::max(1, control->width), std::max(1, control->height));
+        }
+    }
+    int x = 0;
+    int y = 0;
+    int height = 0;
+    if (m_hits.SectionCursorToXY(section, local, x, y, &height))
+        return QRect(x, y, 1, std::max(1, height));
+    return QRect(0, section.yPosition, 1, std::max(1, section.sectionHeight));
+}
+
+void TPageViewer::bringIntoView(const QRect& rect)
+{
+    const int top = rect.top() + kMargin;
+    const int height = viewport()->height();
+    const int view = verticalScrollBar()->value();
+    if (top < view || top + rect.height() > view + height) {
+        // A third of the way down, so the lines before it show too; a taller place shows its top.
+        setVerticalPosition(rect.height() >= height ? top : top - (height - rect.height()) / 3);
+    }
+    QScrollBar* horizontal = horizontalScrollBar();
+    const int left = rect.left() + kMargin;
+    const int width = viewport()->width();
+    const int shownWidth = std::min(rect.width(), width);
+    if (left < horizontal->value() || left + shownWidth > horizontal->value() + width)
+        horizontal->setValue(std::max(0, left - width / 3));
+    viewport()->update();
 }
 
 bool TPageViewer::showSourceOffset(std::size_t offset)
 {
-    for (const auto& section : m_document->sections()) {
-        const auto* text = dynamic_cast<const TSection*>(section.get());
-        if (!text)
-            continue;
-        for (const TextRun& run : text->runs()) {
-            if (offset >= run.source.begin && offset <= run.source.end) {
-                int top = section->yPosition + kMargin;
-                int bottom = top + section->sectionHeight;
-                int view = verticalScrollBar()->value();
-                if (top < view || bottom > view + viewport()->height())
-                    setVerticalPosition(top - viewport()->height() / 3);
-                return true;
-            }
-        }
-    }
-    return false;
+    QRect rect = sourceRect(offset);
+    if (rect.isEmpty())
+        return false;
+    bringIntoView(rect);
+    return true;
 }
 
 } // namespace tessera::viewer

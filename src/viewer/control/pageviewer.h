@@ -10,14 +10,16 @@
 #include <QColor>
 #include <QDateTime>
 #include <QHash>
+#include <QImage>
+#include <QRect>
 #include <QStringList>
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
-
-class QLineEdit;
+#include <string>
 
 namespace tessera::viewer {
 
@@ -37,11 +39,16 @@ struct HistoryEntry {
 class PictureCache {
 public:
     std::optional<DecodedImage> get(const QString& path);
+    // A picture a bitmap-request handler supplies, kept under `key` (the trimmed, upper-cased
+    // SRC). `supply` runs only when the key is not cached; a picture it cannot give is not kept,
+    // so it is asked again next time.
+    std::optional<DecodedImage> getSupplied(const QString& key, const std::function<std::optional<DecodedImage>()>& supply);
     void age();
     void setCount(int count);
     int count() const { return m_count; }
     int size() const { return static_cast<int>(m_items.size()); }
     int decodeCount() const { return m_decodes; }
+    void clear() { m_items.clear(); }
 
 private:
     struct Item {
@@ -60,6 +67,11 @@ private:
 QString resolveLocalName(const QString& name, const QString& base, const QString& currentFile);
 // Whether a link names something other than a local file (a scheme such as http: or mailto:).
 bool isRemoteLink(const QString& link);
+
+// Supplies the picture an image's SRC names, instead of the file loader. `color` comes in as -1;
+// setting it to an RGB value (0xRRGGBB, an alpha byte is ignored) makes that colour transparent.
+// A null bitmap means there is no picture (the frame and ALT text are drawn).
+using BitmapRequest = std::function<void(const QString& src, QImage& bitmap, qint64& color)>;
 
 // Shows one HTML document: loads it from text or a file, lays it out, paints it, lets the user
 // select and copy, follows local links with a history and reports links and form submissions.
@@ -142,11 +154,21 @@ public:
     QString linkUnderMouse() const { return m_hotSpot; }
     // The document point under a viewport point.
     QPoint toDocument(const QPoint& viewportPoint) const;
-    // The source byte offset of the text under a viewport point, or -1.
+    // The source byte offset of what lies under a viewport point (text, a picture, a control,
+    // a rule, or the first thing in the table cell there), or -1. Offsets count bytes of the
+    // text last loaded.
     long long sourceOffsetAt(const QPoint& viewportPoint);
-    // Scrolls so that the text read from a source byte offset is in view; false when no text
-    // stems from it.
+    // Where a source byte offset was laid out, in document coordinates: the text line at that
+    // character, a picture, a control, a rule. An offset inside markup gives the next thing
+    // laid out after it (the last one at the end). Empty when the document shows nothing.
+    QRect sourceRect(std::size_t offset);
+    // Scrolls so that sourceRect(offset) is in view; leaves the view still when it already is.
+    // False when the document shows nothing.
     bool showSourceOffset(std::size_t offset);
+
+    // With a handler, every picture not yet cached comes from it instead of from the files.
+    void setOnBitmapRequest(BitmapRequest handler);
+    const BitmapRequest& OnBitmapRequest() const { return m_bitmapRequest; }
     // Follows a link as a click on it does.
     void followLink(const QString& link);
 
@@ -191,6 +213,9 @@ private:
     void autoScrollStep();
     void clickControl(TFormControlObj& control, const QPoint& viewportPoint);
     void closeEditor();
+    QWidget* openEditor(TFormControlObj& control);
+    TMyFont controlFont() const;
+    void bringIntoView(const QRect& documentRect);
     void applyFonts();
     void takeSubmission(FormSubmission submission);
 
@@ -220,7 +245,9 @@ private:
     bool m_selecting = false;
     QPoint m_mousePoint;
     QTimer m_autoScroll;
-    QLineEdit* m_editor = nullptr;
+    QWidget* m_editor = nullptr; // the live widget over the form control being used
+    BitmapRequest m_bitmapRequest;
+    std::string m_source;        // the text last parsed, for mapping source offsets exactly
     std::vector<FormSubmission> m_submissions;
 
     bool m_viewImages = true;

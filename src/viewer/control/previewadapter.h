@@ -30,7 +30,11 @@ public:
     QString selectedText() const override { return m_viewer.selectedText(); }
     QString documentText() const override { return m_viewer.documentText(); }
     void goToBottom() override { m_viewer.setVerticalPosition(m_viewer.scrollRange()); }
-    bool showSourceOffset(std::size_t offset) override { return m_viewer.showSourceOffset(offset); }
+    bool showSourceOffset(std::size_t offset) override
+    {
+        // The offsets are the editor text's; a page reached through a link has other ones.
+        return m_viewer.ShownFileName().isEmpty() && m_viewer.showSourceOffset(offset);
+    }
     TPageViewer& viewer() { return m_viewer; }
 
 private:

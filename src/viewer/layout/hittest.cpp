@@ -121,9 +121,11 @@ std::string HitTester::GetURL(TSectionList& document, int x, int y)
     return url;
 }
 
-int HitTester::FindCursor(TSectionList& document, int x, int y)
+int HitTester::FindCursor(TSectionList& document, int x, int y, TSection** hitSection)
 {
     int result = -1;
+    if (hitSection)
+        *hitSection = nullptr;
     findAt(document, x, y, [&](TSection& section) {
         int lineTop = 0;
         const LineRec* line = lineAt(section, y, lineTop);
@@ -166,6 +168,8 @@ int HitTester::FindCursor(TSectionList& document, int x, int y)
             });
         }
         result = section.startCursor + index;
+        if (hitSection)
+            *hitSection = &section;
         return true;
     });
     return result;
@@ -226,6 +230,46 @@ bool HitTester::CursorToXY(TSectionList& document, int index, int& x, int& y, in
         return false;
     };
     return search(document, 0);
+}
+
+bool HitTester::SectionCursorToXY(TSection& section, int position, int& x, int& y, int* lineHeight)
+{
+    const LineRec* found = nullptr;
+    int foundTop = 0;
+    int top = section.yPosition;
+    for (const LineRec& line : section.lines) {
+        if (position >= line.start && position <= line.start + line.count) {
+            // A later line starting exactly here holds the character; keep looking for it.
+            found = &line;
+            foundTop = top;
+            if (position < line.start + line.count)
+                break;
+        } else if (found) {
+            break;
+        }
+        top += line.lineHeight + line.spaceBefore + line.spaceAfter;
+    }
+    if (!found)
+        return false;
+    const std::string_view all(section.text());
+    x = found->lineIndent;
+    walkLine(m_engine, section, *found, [&](const LinePiece& piece) {
+        if (piece.kind == LinePiece::Kind::FloatingImage)
+            return true;
+        if (position >= piece.end) {
+            x = piece.x + piece.width;
+            return true;
+        }
+        x = piece.x;
+        if (piece.kind == LinePiece::Kind::Text && piece.font && position > piece.start)
+            x += m_engine.runWidth(*piece.font, all.substr(static_cast<std::size_t>(piece.start),
+                                                           static_cast<std::size_t>(position - piece.start)));
+        return false;
+    });
+    y = foundTop;
+    if (lineHeight)
+        *lineHeight = found->lineHeight + found->spaceBefore + found->spaceAfter;
+    return true;
 }
 
 TFormControlObj* HitTester::controlAt(TSectionList& document, int x, int y)

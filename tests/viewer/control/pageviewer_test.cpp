@@ -1,6 +1,7 @@
 #include "viewer/control/pageviewer.h"
 #include "viewer/model/form.h"
 #include "viewer/model/formcontrol.h"
+#include "viewer/model/section.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,17 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <map>
 
 using tessera::viewer::HistoryEntry;
 using tessera::viewer::isRemoteLink;
@@ -445,6 +451,239 @@ TEST_F(ViewerTest, CtrlClickReportsTheSourceOffset)
     long long offset = clicked[0].at(0).toLongLong();
     EXPECT_EQ(offset, html.indexOf("First"));
     EXPECT_TRUE(viewer.showSourceOffset(static_cast<std::size_t>(html.indexOf("Second"))));
+}
+
+// Nested tables far down a long page, with text that the reader reshapes: indentation and line
+// ends collapsed, an entity, a list and a heading inside a cell.
+QByteArray nestedTablesPage()
+{
+    QByteArray html = "<html><head><title>Nested</title></head><body>\n<p>Top line</p>\n";
+    for (int i = 0; i < 40; ++i)
+        html += "<p>Filler paragraph " + QByteArray::number(i) + " with words.</p>\n";
+    html += "<table border=1><tr><td>Outer cell</td><td>\n"
+            "  <table border=1 cellpadding=4><tr><td>Inner &amp; first\n"
+            "          second   line of it</td></tr>\n"
+            "  <tr><td>\n"
+            "      <ul><li>Deep item in a list</li></ul>\n"
+            "      <h2>Cell heading</h2>\n"
+            "  </td></tr></table>\n"
+            "</td></tr></table>\n";
+    for (int i = 0; i < 40; ++i)
+        html += "<p>More filler " + QByteArray::number(i) + ".</p>\n";
+    return html + "</body></html>";
+}
+
+class SourceMapTest : public ViewerTest {
+protected:
+    // The viewport point over the left half of the first character of a document rectangle.
+    QPoint onScreen(const QRect& rect) const
+    {
+        return QPoint(rect.left() + TPageViewer::kMargin - viewer.horizontalScrollBar()->value() + 1,
+                      rect.top() + TPageViewer::kMargin - viewer.verticalPosition() + rect.height() / 2);
+    }
+    bool visible(const QRect& rect) const
+    {
+        int top = rect.top() + TPageViewer::kMargin - viewer.verticalPosition();
+        return top >= 0 && top + rect.height() <= viewer.viewport()->height();
+    }
+    long long ctrlClick(const QPoint& at)
+    {
+        QSignalSpy clicked(&viewer, &TPageViewer::sourceClicked);
+        QTest::mouseClick(viewer.viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+        return clicked.isEmpty() ? -1 : clicked[0].at(0).toLongLong();
+    }
+};
+
+// Following the caret and Ctrl+click are each other's inverse for text anywhere in the page.
+TEST_F(SourceMapTest, textInNestedCellsIsFoundAndClickedExactly)
+{
+    const QByteArray html = nestedTablesPage();
+    ASSERT_TRUE(viewer.LoadTextBlock(html));
+    for (const char* word : {"Top line", "Outer cell", "first", "second", "line of it", "item in", "Deep", "heading", "More filler 39"}) {
+        const auto offset = static_cast<std::size_t>(html.indexOf(word));
+        viewer.setVerticalPosition(0);
+        ASSERT_TRUE(viewer.showSourceOffset(offset)) << word;
+        const QRect rect = viewer.sourceRect(offset);
+        EXPECT_TRUE(visible(rect)) << word;
+        EXPECT_EQ(ctrlClick(onScreen(rect)), static_cast<long long>(offset)) << word;
+        // Already in view: the page keeps still.
+        const int still = viewer.verticalPosition();
+        viewer.showSourceOffset(offset + 1);
+        EXPECT_EQ(viewer.verticalPosition(), still) << word;
+    }
+    // Each character of a reshaped run has its own place: "second" is one line below "first".
+    const QRect first = viewer.sourceRect(static_cast<std::size_t>(html.indexOf("first")));
+    const QRect second = viewer.sourceRect(static_cast<std::size_t>(html.indexOf("second")));
+    EXPECT_EQ(second.top(), first.top());
+    EXPECT_GT(second.left(), first.left());
+    const QRect line = viewer.sourceRect(static_cast<std::size_t>(html.indexOf("line of")));
+    EXPECT_GT(line.left(), second.left());
+}
+
+// A caret inside markup shows what is laid out next; past the end, the last thing.
+TEST_F(SourceMapTest, offsetsInMarkupShowTheNextThing)
+{
+    const QByteArray html = nestedTablesPage();
+    ASSERT_TRUE(viewer.LoadTextBlock(html));
+    auto rectAt = [&](const char* text, int plus = 0) {
+        return viewer.sourceRect(static_cast<std::size_t>(html.indexOf(text) + plus));
+    };
+    EXPECT_EQ(rectAt("<title>", 3), rectAt("Top line"));
+    EXPECT_EQ(rectAt("<li>", 2), rectAt("Deep"));
+    EXPECT_EQ(rectAt("<h2>", 1), rectAt("Cell heading"));
+    EXPECT_EQ(rectAt("<td>Outer", 2), rectAt("Outer cell"));
+    // Right after a word, before its closing tag: the end of that word, not the next cell.
+    const QRect afterOuter = rectAt("</td><td>\n  <table");
+    EXPECT_EQ(afterOuter.top(), rectAt("Outer cell").top());
+    EXPECT_GT(afterOuter.left(), rectAt("Outer cell").left());
+    EXPECT_EQ(viewer.sourceRect(static_cast<std::size_t>(html.size()) + 100), rectAt("More filler 39", 15));
+    viewer.Clear();
+    EXPECT_FALSE(viewer.showSourceOffset(10));
+}
+
+TEST_F(SourceMapTest, picturesControlsRulesAndEmptyCellSpaceMapToTheirSource)
+{
+    const QByteArray html = "<p>Before <img src=\"none.png\" width=40 height=30 alt=\"pic\"> after</p>\n<hr>\n"
+                            "<form><textarea name=t rows=3 cols=12>a</textarea></form>\n"
+                            "<table border=1><tr><td>short</td><td>a<br>b<br>c<br>d</td></tr></table>";
+    ASSERT_TRUE(viewer.LoadTextBlock(html));
+    const auto& control = *viewer.document().forms()[0]->controls()[0];
+    const QRect area = viewer.sourceRect(static_cast<std::size_t>(html.indexOf("<textarea") + 5));
+    EXPECT_EQ(area, QRect(control.x, control.y, control.width, control.height));
+    const QRect picture = viewer.sourceRect(static_cast<std::size_t>(html.indexOf("<img") + 8));
+    EXPECT_EQ(picture.size(), QSize(40, 30));
+    const QRect rule = viewer.sourceRect(static_cast<std::size_t>(html.indexOf("<hr>") + 1));
+    EXPECT_GT(rule.width(), 100);
+
+    struct Click {
+        const char* name;
+        QPoint at;
+        long long expected;
+    } clicks[] = {
+        {"picture", onScreen(picture) + QPoint(15, 0), html.indexOf("<img")},
+        {"rule", onScreen(rule) + QPoint(50, 0), html.indexOf("<hr>")},
+        {"text area", onScreen(area) + QPoint(10, 0), html.indexOf("<textarea")},
+        {"below the text of a tall cell", onScreen(viewer.sourceRect(static_cast<std::size_t>(html.indexOf("short")))) + QPoint(4, 40),
+         html.indexOf("short")},
+    };
+    for (const Click& click : clicks)
+        EXPECT_EQ(ctrlClick(click.at), click.expected) << click.name;
+    // Ctrl+click on a control does not start using it.
+    EXPECT_EQ(viewer.viewport()->findChild<QPlainTextEdit*>(), nullptr);
+}
+
+// Every control of a form can be used, and a text area submits one line per typed line.
+TEST_F(ViewerTest, formControlsCanBeUsedAndSubmitted)
+{
+    ASSERT_TRUE(viewer.LoadTextBlock(QByteArray(
+        "<form action=\"/go\">"
+        "<textarea name=t rows=4 cols=20>one\ntwo</textarea><br>"
+        "<textarea name=small rows=2 cols=10></textarea><br>"
+        "<select name=one size=3><option>A<option value=bee>B<option>C<option>D</select>"
+        "<select name=many multiple size=4><option>W<option selected>X<option>Y<option>Z</select>"
+        "<select name=drop><option>P<option>Q<option>R</select>"
+        "</form>")));
+    QSignalSpy submitted(&viewer, &TPageViewer::formSubmit);
+    const auto& controls = viewer.document().forms()[0]->controls();
+    ASSERT_EQ(controls.size(), 5u);
+    auto open = [&](std::size_t index) {
+        const auto& control = *controls[index];
+        QPoint at(control.x + TPageViewer::kMargin + 4, control.y + TPageViewer::kMargin + 4);
+        QTest::mouseClick(viewer.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QWidget* shown = nullptr;
+        for (QWidget* child : viewer.viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible())
+                shown = child;
+        }
+        EXPECT_NE(shown, nullptr);
+        if (shown) {
+            EXPECT_EQ(shown->geometry(), QRect(at - QPoint(4, 4), QSize(control.width, control.height)));
+        }
+        return shown;
+    };
+    // ROWS and COLS size the text area.
+    EXPECT_GT(controls[0]->height, controls[1]->height);
+    EXPECT_GT(controls[0]->width, controls[1]->width);
+
+    auto* area = qobject_cast<QPlainTextEdit*>(open(0));
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->toPlainText(), "one\ntwo");
+    area->setPlainText("first line\nsecond\n\nfourth");
+
+    auto* single = qobject_cast<QListWidget*>(open(2));
+    ASSERT_NE(single, nullptr);
+    EXPECT_TRUE(single->item(0)->isSelected()); // the click that opened it chose the row under it
+    QTest::mouseClick(single->viewport(), Qt::LeftButton, Qt::NoModifier, single->visualItemRect(single->item(1)).center());
+
+    auto* many = qobject_cast<QListWidget*>(open(3));
+    ASSERT_NE(many, nullptr);
+    EXPECT_TRUE(many->item(0)->isSelected());
+    EXPECT_TRUE(many->item(1)->isSelected());
+    QTest::mouseClick(many->viewport(), Qt::LeftButton, Qt::NoModifier, many->visualItemRect(many->item(3)).center());
+
+    auto* drop = qobject_cast<QComboBox*>(open(4));
+    ASSERT_NE(drop, nullptr);
+    drop->hidePopup();
+    drop->setCurrentIndex(2);
+    emit drop->activated(2);
+
+    viewer.document().forms()[0]->SubmitTheForm("");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(submitted.count(), 1);
+    EXPECT_EQ(submitted[0].at(2).toStringList(),
+              (QStringList{"t=first line", "t=second", "t=", "t=fourth", "one=bee", "many=W", "many=X", "many=Z", "drop=R"}));
+}
+
+TEST_F(ImageTest, bitmapRequestSuppliesEveryPictureNotYetCached)
+{
+    std::map<QString, int> asked;
+    viewer.setImageCacheCount(5);
+    viewer.setOnBitmapRequest([&](const QString& src, QImage& bitmap, qint64& color) {
+        ++asked[src];
+        EXPECT_EQ(color, -1);
+        if (src.contains("none"))
+            return;
+        bitmap = QImage(6, 4, QImage::Format_RGB32);
+        bitmap.fill(Qt::red);
+        bitmap.setPixel(0, 0, qRgb(255, 255, 255));
+        if (src.contains("masked"))
+            color = QColor(Qt::white).rgb(); // with its alpha byte, which is not part of the colour
+    });
+    picture("plain.gif", Qt::green); // never read: the handler stands in for the files
+    const QByteArray page = "<p><img src=\"plain.gif\"><img src=\" PLAIN.GIF \"><img src=masked.gif><img src=none.gif alt=x>";
+    ASSERT_TRUE(viewer.LoadTextBlock(page));
+    EXPECT_EQ(asked, (std::map<QString, int>{{"plain.gif", 1}, {"masked.gif", 1}, {"none.gif", 1}}));
+    EXPECT_EQ(viewer.pictures().decodeCount(), 0);
+    auto* found = &viewer.document();
+    tessera::viewer::TSection* text = nullptr;
+    for (auto& item : found->sections()) {
+        if (item->isTextSection())
+            text = static_cast<tessera::viewer::TSection*>(item.get());
+    }
+    ASSERT_NE(text, nullptr);
+    auto& section = *text;
+    ASSERT_EQ(section.images().size(), 4u);
+    const auto& plain = section.images()[0]->bitmap;
+    const auto& masked = section.images()[2]->bitmap;
+    ASSERT_TRUE(plain && masked);
+    EXPECT_EQ(plain->width, 6);
+    EXPECT_EQ(plain->pixel(0, 0) >> 24, 0xFFu);
+    EXPECT_EQ(masked->pixel(0, 0) >> 24, 0u);
+    EXPECT_EQ(masked->pixel(1, 0) >> 24, 0xFFu);
+    EXPECT_FALSE(section.images()[3]->bitmap);
+
+    // Cached pictures are not asked for again; the one that gave nothing is.
+    ASSERT_TRUE(viewer.LoadTextBlock(page));
+    EXPECT_EQ(asked, (std::map<QString, int>{{"plain.gif", 1}, {"masked.gif", 1}, {"none.gif", 2}}));
+    viewer.setImageCacheCount(0);
+    ASSERT_TRUE(viewer.LoadTextBlock(page));
+    EXPECT_EQ(asked["plain.gif"], 2);
+
+    // Without a handler the files are read again.
+    viewer.setOnBitmapRequest(nullptr);
+    writeFile(path("page.htm"), page);
+    ASSERT_TRUE(viewer.LoadDocFile(path("page.htm")));
+    EXPECT_EQ(viewer.pictures().decodeCount(), 1);
 }
 
 } // namespace
