@@ -51,7 +51,7 @@ enum class Command {
     GotoBookmark14, GotoBookmark15,
     PopupTableRiviRoz, PopupFormRiviRoz, PopupFrameRiviRoz, PopupFullScreenView,
     // Preview pop-up
-    PreviewRefreshView, PreviewSearchSource, PreviewGoToTop, PreviewGoToBottom, PreviewCopy,
+    PreviewRefreshView, PreviewSearchSource, PreviewGoToTop, PreviewGoToBottom, PreviewCopy, PreviewFollowCaret,
     // Tool buttons without a menu item
     ToggleSplitStyle, ViewerBack, ViewerForward,
 

@@ -330,4 +330,6 @@ void MainMenus::buildPreviewPopup()
     w.item(Command::PreviewGoToTop, QStringLiteral("Go to top"));
     w.item(Command::PreviewGoToBottom, QStringLiteral("Go to bottom"));
     w.item(Command::PreviewCopy, QStringLiteral("Copy"));
+    w.separator();
+    w.checkItem(Command::PreviewFollowCaret, QStringLiteral("Follow Caret"), false);
 }

@@ -91,7 +91,7 @@ std::vector<CommandState> menuRules(MenuId menu, const MenuState& s)
         setEach(out, {Command::PopupPaste}, s.clipboardHasText);
         break;
     case MenuId::PreviewPopup:
-        setAll(out, Command::PreviewRefreshView, Command::PreviewCopy, s.pageOpen);
+        setAll(out, Command::PreviewRefreshView, Command::PreviewFollowCaret, s.pageOpen);
         // The item is shared in spirit with the Search menu's: both follow the preview's document.
         setEach(out, {Command::PreviewSearchSource, Command::SearchSource}, s.previewHasDocument);
         break;

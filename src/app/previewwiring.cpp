@@ -109,6 +109,16 @@ void PreviewWiring::wireCommands()
     for (Command command : {Command::PreviewSearchSource, Command::SearchSource})
         commands.setHandler(command, [preview] { preview->SearchSourceClick(); });
     commands.setHandler(Command::PreviewCopy, [this] { m_split->CopyToClipboard(); });
+    commands.setHandler(Command::PreviewFollowCaret, [this] {
+        // From the controller's state, not the item's: a click has already flipped the check mark,
+        // a command run from elsewhere has not.
+        const bool on = !m_controller->followCaret();
+        m_controller->setFollowCaret(on);
+        m_window.commands().setChecked(Command::PreviewFollowCaret, on);
+        m_window.settings().defaults.followCaret = on;
+        if (on)
+            caretMoved();
+    });
     commands.setHandler(Command::HelpContents, [this] { showHelp(); });
     commands.setHandler(Command::PageBrowser1, [this] { launchBrowser(1); });
     commands.setHandler(Command::PageBrowser2, [this] { launchBrowser(2); });
@@ -140,8 +150,15 @@ void PreviewWiring::connectViewers()
     }
     connect(m_split, &TPageViewer::hotSpotClick, preview, &PreviewController::HTMLSplitHotSpotClick);
     connect(m_split, &TPageViewer::formSubmit, m_submitForm, &TSubmitForm::showSubmission);
-    connect(m_split, &TPageViewer::sourceClicked, this, &PreviewWiring::placeCaretAtSource);
-    connect(m_full, &TPageViewer::sourceClicked, this, &PreviewWiring::placeCaretAtSource);
+    for (TPageViewer* viewer : {m_split, m_full}) {
+        connect(viewer, &TPageViewer::sourceClicked, this, [this, viewer](long long offset) {
+            // Offsets count bytes of the editor's text only while the preview shows it, not a
+            // page reached through a link.
+            if (viewer->ShownFileName().isEmpty())
+                placeCaretAtSource(offset);
+        });
+    }
+    connect(m_window.webPage(), &TLEdit::caretMoved, this, &PreviewWiring::caretMoved);
 
     connect(m_window.webPage(), &TLEdit::OnChange, preview, &PreviewController::editorChanged);
     connect(&m_pages, &PageManager::previewUpdateRequested, preview, &PreviewController::UpdateWebView);
@@ -165,6 +182,8 @@ void PreviewWiring::settingsRead()
     for (TPageViewer* viewer : {m_split, m_full})
         viewer->setViewImages(settings.defaults.showImages);
     m_window.commands().setChecked(Command::OptionsViewInlineImages, settings.defaults.showImages);
+    m_controller->setFollowCaret(settings.defaults.followCaret);
+    m_window.commands().setChecked(Command::PreviewFollowCaret, settings.defaults.followCaret);
     // The split preview takes the page look from the options; the full view keeps its own.
     if (!settings.defaults.htmlFontName.isEmpty())
         m_split->setDefFontName(settings.defaults.htmlFontName);
@@ -234,6 +253,17 @@ void PreviewWiring::showHistory(const HistoryState& state)
                       commands.action(Command::ViewerForward));
     m_window.buttonPanel1()->setButtonEnabled(ButtonPanel::Button::Back, state.backEnabled);
     m_window.buttonPanel1()->setButtonEnabled(ButtonPanel::Button::Forward, state.forwardEnabled);
+}
+
+void PreviewWiring::caretMoved()
+{
+    if (!m_controller->followCaret() || !m_window.isPageOpen())
+        return;
+    // The byte position, which is what the preview's source offsets count.
+    QsciScintilla* view = m_window.webPage()->scintilla();
+    const long position = view->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    if (position >= 0)
+        m_controller->caretMoved(static_cast<std::size_t>(position));
 }
 
 void PreviewWiring::placeCaretAtSource(long long offset)

@@ -40,6 +40,8 @@ private:
     void showHelp();
     void showHistory(const tessera::workspace::HistoryState& state);
     void placeCaretAtSource(long long offset);
+    // The editor caret moved: with follow-caret on, the split preview keeps it in view.
+    void caretMoved();
 
     TForm1& m_window;
     PageManager& m_pages;

@@ -155,7 +155,8 @@ void PreviewController::caretMoved(std::size_t sourceOffset)
 {
     m_caret = sourceOffset;
     m_caretKnown = true;
-    if (m_followCaret && m_split && !m_split->isProcessing())
+    // A refresh on its way shows the caret in the new text; the old one has other offsets.
+    if (m_followCaret && m_split && !m_split->isProcessing() && !refreshPending())
         m_split->showSourceOffset(sourceOffset);
 }
 

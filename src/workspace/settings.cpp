@@ -65,6 +65,7 @@ void forEachSetting(Record& record, Visitor& visit)
     visit.flag(QStringLiteral("Wordwrap"), d.wordwrap);
     visit.text(QStringLiteral("BackgroundColor"), d.backgroundColor, SettingsLimits::text, TextKind::Number);
     visit.flag(QStringLiteral("ShowImages"), d.showImages);
+    visit.flag(QStringLiteral("FollowCaret"), d.followCaret);
     visit.text(QStringLiteral("Browser1"), d.browser1, unlimited);
     visit.text(QStringLiteral("Browser2"), d.browser2, unlimited);
     visit.flag(QStringLiteral("Browser1Prefix"), d.browser1Prefix);

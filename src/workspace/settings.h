@@ -62,6 +62,8 @@ struct TesseraSettings {
         bool wordwrap = false;
         QString backgroundColor;
         bool showImages = true;
+        // The split preview keeps the editor caret's part of the page in view.
+        bool followCaret = false;
         QString browser1;
         QString browser2;
         bool browser1Prefix = false;

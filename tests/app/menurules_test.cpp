@@ -92,9 +92,10 @@ TEST(MenuRules, EnablingTable)
          {{C::PopupCut, false}, {C::PopupCopy, false}, {C::PopupPaste, true}}},
         {"preview pop-up without document", MenuId::PreviewPopup, state(true),
          {{C::PreviewRefreshView, true}, {C::PreviewGoToBottom, true}, {C::PreviewCopy, true},
-          {C::PreviewSearchSource, false}, {C::SearchSource, false}}},
+          {C::PreviewFollowCaret, true}, {C::PreviewSearchSource, false}, {C::SearchSource, false}}},
         {"preview pop-up without page", MenuId::PreviewPopup, state(false, F::Other, false, false, false, true),
-         {{C::PreviewRefreshView, false}, {C::PreviewCopy, false}, {C::PreviewSearchSource, true}}},
+         {{C::PreviewRefreshView, false}, {C::PreviewCopy, false}, {C::PreviewFollowCaret, false},
+          {C::PreviewSearchSource, true}}},
     };
     for (const Row& row : rows) {
         const auto result = applied(row.menu, row.state);

@@ -317,6 +317,15 @@ TEST_F(PreviewTest, FollowCaretOnlyWhenAsked)
     controller->UpdateWebView(); // a refresh keeps the caret's part in view
     EXPECT_EQ(split.shownOffsets, (std::vector<std::size_t>{55, 55}));
     EXPECT_TRUE(full.shownOffsets.empty());
+
+    // Typing with live preview on: the caret is shown once, in the refreshed text.
+    split.shownOffsets.clear();
+    controller->setLivePreview(true);
+    controller->editorChanged();
+    controller->caretMoved(56);
+    EXPECT_TRUE(split.shownOffsets.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(split.shownOffsets, (std::vector<std::size_t>{56}));
 }
 
 TEST(SubmitForm, EachSubmissionReplacesTheLast)

@@ -59,6 +59,7 @@ TEST_F(SettingsStore, firstStartWritesEveryKeyWithItsDefault)
         {"Defaults/ExpandCharstoHTML", "1"}, {"Defaults/TabSize", "0"}, {"Defaults/ShowHints", "0"},
         {"Defaults/ShowProjectPanel", "1"}, {"Defaults/AutoUpdate", "0"}, {"Defaults/Wordwrap", "0"},
         {"Defaults/BackgroundColor", ""}, {"Defaults/ShowImages", "1"},
+        {"Defaults/FollowCaret", "0"},
         {"Defaults/Browser1", ""}, {"Defaults/Browser2", ""},
         {"Defaults/Browser1Prefix", "0"}, {"Defaults/Browser2Prefix", "0"}, {"Defaults/UseBR", "0"},
         {"Defaults/FontName", ""}, {"Defaults/FontSize", ""}, {"Defaults/FontColor", ""}, {"Defaults/FontStyle", ""},
@@ -102,6 +103,7 @@ TEST_F(SettingsStore, everyValueSurvivesARoundTrip)
     d.wordwrap = true;
     d.backgroundColor = QStringLiteral("16777215");
     d.showImages = false;
+    d.followCaret = true;
     d.browser1 = QStringLiteral("/usr/bin/firefox-esr");
     d.browser2 = QStringLiteral("/opt/Other Browser/bin/browser, with comma");
     d.browser1Prefix = true;
@@ -160,6 +162,8 @@ TEST_F(SettingsStore, garbledValuesFallBackToTheirDefaults)
         {"Helpers/NewFile", "false", [&](auto& s) { return flag(s.helpers.flags[0]); }, "false"},
         {"Defaults/ShowProjectPanel", "maybe", [&](auto& s) { return flag(s.defaults.showProjectPanel); }, "true"},
         {"Defaults/ShowImages", QByteArray("\x01\x02", 2), [&](auto& s) { return flag(s.defaults.showImages); }, "true"},
+        {"Defaults/FollowCaret", "maybe", [&](auto& s) { return flag(s.defaults.followCaret); }, "false"},
+        {"Defaults/FollowCaret", "1", [&](auto& s) { return flag(s.defaults.followCaret); }, "true"},
         {"Defaults/TabSize", "99", [&](auto& s) { return number(s.defaults.tabSize); }, "0"},
         {"Defaults/TabSize", "99999999999999", [&](auto& s) { return number(s.defaults.tabSize); }, "0"},
         {"Defaults/TabSize", "4", [&](auto& s) { return number(s.defaults.tabSize); }, "4"},
