@@ -462,7 +462,7 @@ QByteArray nestedTablesPage()
         html += "<p>Filler paragraph " + QByteArray::number(i) + " with words.</p>\n";
     html += "<table border=1><tr><td>Outer cell</td><td>\n"
             "  <table border=1 cellpadding=4><tr><td>Inner &amp; first\n"
-            "          second   line of it</td></tr>\n"
+            "          second <!-- a remark --> line of it</td></tr>\n"
             "  <tr><td>\n"
             "      <ul><li>Deep item in a list</li></ul>\n"
             "      <h2>Cell heading</h2>\n"
@@ -497,7 +497,7 @@ protected:
 // Following the caret and Ctrl+click are each other's inverse for text anywhere in the page.
 TEST_F(SourceMapTest, textInNestedCellsIsFoundAndClickedExactly)
 {
-    const QByteArray html = nestedTablesPage();
+  for (const QByteArray& html : {nestedTablesPage(), QByteArray(nestedTablesPage()).replace("\n", "\r\n")}) {
     ASSERT_TRUE(viewer.LoadTextBlock(html));
     for (const char* word : {"Top line", "Outer cell", "first", "second", "line of it", "item in", "Deep", "heading", "More filler 39"}) {
         const auto offset = static_cast<std::size_t>(html.indexOf(word));
@@ -518,6 +518,12 @@ TEST_F(SourceMapTest, textInNestedCellsIsFoundAndClickedExactly)
     EXPECT_GT(second.left(), first.left());
     const QRect line = viewer.sourceRect(static_cast<std::size_t>(html.indexOf("line of")));
     EXPECT_GT(line.left(), second.left());
+    // Inside the comment: the one space that it and the white space around it became.
+    const QRect remark = viewer.sourceRect(static_cast<std::size_t>(html.indexOf("remark")));
+    EXPECT_EQ(remark.top(), line.top());
+    EXPECT_GT(remark.left(), second.left());
+    EXPECT_LT(remark.left(), line.left());
+  }
 }
 
 // A caret inside markup shows what is laid out next; past the end, the last thing.
