@@ -16,21 +16,38 @@ std::size_t TFontFaces::Hash::operator()(const TMyFont& font) const
     return hash;
 }
 
+namespace {
+
+// The same font, with the cheap fields compared before the name.
+bool sameFont(const TMyFont& a, const TMyFont& b)
+{
+    return a.size == b.size && a.normalSize == b.normalSize && a.bold == b.bold && a.italic == b.italic
+        && a.underline == b.underline && a.fixed == b.fixed && a.color == b.color && a.name == b.name;
+}
+
+} // namespace
+
 std::shared_ptr<TFontFace> TFontFaces::intern(const TMyFont& font)
 {
-    if (m_last && m_last->font == font)
-        return m_last;
+    for (std::size_t i = 0; i < m_recent.size() && m_recent[i]; ++i) {
+        if (sameFont(m_recent[i]->font, font)) {
+            std::rotate(m_recent.begin(), m_recent.begin() + static_cast<std::ptrdiff_t>(i),
+                        m_recent.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return m_recent.front();
+        }
+    }
     auto [found, added] = m_faces.try_emplace(font);
     if (added)
         found->second = std::make_shared<TFontFace>(font);
-    m_last = found->second;
-    return m_last;
+    std::rotate(m_recent.begin(), m_recent.end() - 1, m_recent.end());
+    m_recent.front() = found->second;
+    return found->second;
 }
 
 void TFontFaces::clear()
 {
     m_faces.clear();
-    m_last.reset();
+    m_recent = {};
 }
 
 int TFontList::indexAt(int position) const

@@ -2,6 +2,7 @@
 
 #include "viewer/model/font.h"
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <memory_resource>
@@ -35,8 +36,9 @@ private:
         std::size_t operator()(const TMyFont& font) const;
     };
     std::unordered_map<TMyFont, std::shared_ptr<TFontFace>, Hash> m_faces;
-    // Consecutive changes mostly ask for the font they asked for last.
-    std::shared_ptr<TFontFace> m_last;
+    // Font changes mostly go back and forth between a few fonts (bold on, bold off), so the
+    // faces asked for last are tried before the table.
+    std::array<std::shared_ptr<TFontFace>, 4> m_recent;
 };
 
 // A font change inside a section: from `position` (a byte index into the section's UTF-8 text)

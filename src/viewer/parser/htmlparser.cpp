@@ -13,6 +13,7 @@
 #include "viewer/parser/reader.h"
 #include "viewer/parser/symbols.h"
 
+#include <array>
 #include <bitset>
 #include <cstring>
 #include <memory>
@@ -55,6 +56,8 @@ struct EndSet {
     }
 };
 
+bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 bool isListTag(Tag tag)
 {
     return tag == Tag::Ol || tag == Tag::Ul || tag == Tag::Dir || tag == Tag::Menu || tag == Tag::Dl
@@ -87,6 +90,49 @@ Justify alignOf(const TAttributeList& attributes, Justify fallback)
     return fallback;
 }
 
+// The stack of fonts pushed by tags. Every change gives it a new version, never used before,
+// so a table can tell cheaply whether a cell left the stack as the table found it.
+class FontStack {
+public:
+    struct Saved {
+        std::vector<TMyFont> fonts;
+        std::uint64_t version = 0;
+    };
+
+    const TMyFont& top() const { return m_fonts.back(); }
+    std::size_t size() const { return m_fonts.size(); }
+    void push(const TMyFont& font)
+    {
+        m_fonts.push_back(font);
+        changed();
+    }
+    void pop()
+    {
+        m_fonts.pop_back();
+        changed();
+    }
+    void setBaseColor(Color color)
+    {
+        m_fonts.front().color = color;
+        changed();
+    }
+    Saved save() const { return Saved{m_fonts, m_version}; }
+    void restore(const Saved& saved)
+    {
+        if (m_version == saved.version)
+            return;
+        m_fonts = saved.fonts;
+        m_version = saved.version;
+    }
+
+private:
+    void changed() { m_version = ++m_lastVersion; }
+
+    std::vector<TMyFont> m_fonts;
+    std::uint64_t m_version = 0;
+    std::uint64_t m_lastVersion = 0;
+};
+
 class Parser {
 public:
     Parser(TSectionList& document, TNameList& names, std::string_view text)
@@ -103,6 +149,9 @@ private:
     void readEntity();
     void readTag();
     void readAttributeValue(TAttribute& attribute);
+    // A tag or attribute name, upper-cased; valid until the next call.
+    std::string_view readName();
+    void skipTo(int stop);
 
     // Document building.
     TMyFont currentFont() const;
@@ -138,9 +187,10 @@ private:
     TNameList& m_names;
     Reader m_reader;
     Token m_token;
+    std::array<char, 16> m_name{}; // no tag or attribute name is longer
     TAttributeList m_attributes;
 
-    std::vector<TMyFont> m_fonts;
+    FontStack m_fonts;
     std::vector<int> m_headings; // levels of the open headings whose font was pushed
     int m_baseFontSize = 3;
     bool m_bold = false;
@@ -265,15 +315,7 @@ void Parser::readTag()
         endTag = true;
         m_reader.next();
     }
-    std::string name;
-    while (m_reader.upper() >= 'A' && m_reader.upper() <= 'Z') {
-        if (name.size() < 16) // no tag name is longer; longer names are unknown anyway
-            name.push_back(static_cast<char>(m_reader.upper()));
-        else
-            name = "?";
-        m_reader.next();
-    }
-    Tag tag = lookupTag(name);
+    Tag tag = lookupTag(readName());
     if (endTag && !tagHasEndForm(tag))
         tag = Tag::Unknown;
     m_token.kind = endTag ? TokenKind::End : TokenKind::Start;
@@ -289,15 +331,8 @@ void Parser::readTag()
     std::bitset<64> seen;
     for (;;) {
         m_reader.skipWhite();
-        std::string attributeName;
         std::size_t attributeOffset = m_reader.offset();
-        while (m_reader.upper() >= 'A' && m_reader.upper() <= 'Z') {
-            if (attributeName.size() < 16)
-                attributeName.push_back(static_cast<char>(m_reader.upper()));
-            else
-                attributeName = "?";
-            m_reader.next();
-        }
+        std::string_view attributeName = readName();
         if (attributeName.empty())
             break;
         TAttribute attribute;
@@ -317,10 +352,32 @@ void Parser::readTag()
             m_attributes.add(std::move(attribute));
         }
     }
-    while (m_reader.ch() != '>' && m_reader.ch() != kEof)
-        m_reader.next();
+    skipTo('>');
     if (m_reader.ch() == '>')
         m_reader.next();
+}
+
+std::string_view Parser::readName()
+{
+    std::size_t length = 0;
+    bool tooLong = false;
+    while (isLetter(m_reader.ch())) {
+        if (length < m_name.size())
+            m_name[length++] = text::upper(static_cast<char>(m_reader.ch()));
+        else
+            tooLong = true;
+        m_reader.next();
+    }
+    // No name the reader knows is that long; "?" matches none.
+    return tooLong ? std::string_view("?") : std::string_view(m_name.data(), length);
+}
+
+void Parser::skipTo(int stop)
+{
+    while (m_reader.ch() != stop && m_reader.ch() != kEof) {
+        if (m_reader.takeWhile([stop](unsigned char c) { return c != stop; }).empty())
+            m_reader.next();
+    }
 }
 
 void Parser::readAttributeValue(TAttribute& attribute)
@@ -331,6 +388,10 @@ void Parser::readAttributeValue(TAttribute& attribute)
         int quote = c;
         m_reader.next();
         while (m_reader.ch() != quote && m_reader.ch() != kEof) {
+            if (std::string_view run = m_reader.takeWhile([quote](unsigned char v) { return v != quote; }); !run.empty()) {
+                value.append(run);
+                continue;
+            }
             if (m_reader.ch() != '\r')
                 value.push_back(static_cast<char>(m_reader.ch()));
             m_reader.next();
@@ -360,6 +421,10 @@ void Parser::readAttributeValue(TAttribute& attribute)
         return;
     }
     while (m_reader.ch() != kEof && m_reader.ch() != ' ' && m_reader.ch() != '\r' && m_reader.ch() != '>') {
+        if (std::string_view run = m_reader.takeWhile([](unsigned char v) { return v != ' ' && v != '>'; }); !run.empty()) {
+            value.append(run);
+            continue;
+        }
         value.push_back(static_cast<char>(m_reader.ch()));
         m_reader.next();
     }
@@ -369,7 +434,7 @@ void Parser::readAttributeValue(TAttribute& attribute)
 
 TMyFont Parser::currentFont() const
 {
-    TMyFont font = m_fonts.back();
+    TMyFont font = m_fonts.top();
     font.bold = font.bold || m_bold;
     font.italic = font.italic || m_italic;
     font.underline = font.underline || m_underline;
@@ -380,14 +445,14 @@ bool Parser::pushFont(const TMyFont& font)
 {
     if (m_fonts.size() >= kMaxFonts)
         return false;
-    m_fonts.push_back(font);
+    m_fonts.push(font);
     return true;
 }
 
 void Parser::popFont()
 {
     if (m_fonts.size() > 1)
-        m_fonts.pop_back();
+        m_fonts.pop();
 }
 
 void Parser::fontChanged()
@@ -441,7 +506,7 @@ void Parser::addRule()
 ParseResult Parser::run()
 {
     TMyFont base = m_doc.baseFont();
-    m_fonts.push_back(base);
+    m_fonts.push(base);
     m_reader.next();
     m_token.begin = 0;
     openSection();
@@ -479,7 +544,7 @@ void Parser::body(const EndSet& end)
                     std::unique_ptr<TSection> discarded = std::move(m_section);
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Text)) {
                         if (auto color = parseHtmlColor(a->name)) {
-                            m_fonts.front().color = *color;
+                            m_fonts.setBaseColor(*color);
                             m_doc.setFontColor(*color);
                         }
                     }
@@ -607,7 +672,7 @@ bool Parser::applyTag()
         return true;
     case Tag::Tt: case Tag::Code: case Tag::Kbd: case Tag::Samp:
         if (start) {
-            TMyFont font = m_fonts.back();
+            TMyFont font = m_fonts.top();
             font.name = m_doc.preFontName();
             font.fixed = true;
             pushFont(font);
@@ -629,7 +694,7 @@ bool Parser::applyTag()
     case Tag::Address:
         closeSection();
         if (start) {
-            TMyFont font = m_fonts.back();
+            TMyFont font = m_fonts.top();
             font.italic = true;
             pushFont(font);
             openSection();
@@ -739,7 +804,7 @@ void Parser::heading()
             return;
         closeSection();
         int level = m_token.headingLevel;
-        TMyFont font = m_fonts.back();
+        TMyFont font = m_fonts.top();
         font.setNormalSize(kHeadingSizes[static_cast<std::size_t>(level)], m_doc.fontSize());
         font.bold = level != 0;
         pushFont(font);
@@ -772,7 +837,7 @@ void Parser::link()
             // An A inside an open link ends that link first, so its font does not stay behind.
             if (m_inLink)
                 popFont();
-            TMyFont font = m_fonts.back();
+            TMyFont font = m_fonts.top();
             font.underline = true;
             font.color = m_doc.linkColor();
             if (pushFont(font)) {
@@ -872,7 +937,7 @@ void Parser::table()
     int savedLevel = m_listLevel;
     // Whatever a cell leaves open (a heading, a font, a link, a CENTER) ends with the cell, so
     // neither the next cell nor the text after the table takes it on.
-    const std::vector<TMyFont> savedFonts = m_fonts;
+    const FontStack::Saved savedFonts = m_fonts.save();
     const std::vector<int> savedHeadings = m_headings;
     const std::string savedUrl = m_url;
     const bool savedInLink = m_inLink;
@@ -881,7 +946,7 @@ void Parser::table()
     const std::size_t savedCenterFloor = m_centerFloor;
     const Justify savedContextJustify = m_contextJustify;
     auto restoreInherited = [&] {
-        m_fonts = savedFonts;
+        m_fonts.restore(savedFonts);
         m_headings = savedHeadings;
         m_url = savedUrl;
         m_inLink = savedInLink;
@@ -1018,7 +1083,7 @@ void Parser::table()
 void Parser::preformatted()
 {
     closeSection();
-    TMyFont font = m_fonts.back();
+    TMyFont font = m_fonts.top();
     font.name = m_doc.preFontName();
     font.fixed = true;
     font.setNormalSize(pointsForStep(3, true), m_doc.fontSize());
@@ -1220,7 +1285,7 @@ void Parser::map()
 
 void Parser::fontRoutine(bool baseFont)
 {
-    TMyFont font = m_fonts.back();
+    TMyFont font = m_fonts.top();
     for (const TAttribute& attribute : m_attributes.items()) {
         if (attribute.which == AttrSymbol::Size) {
             const std::string& value = attribute.name;
@@ -1244,7 +1309,7 @@ void Parser::fontRoutine(bool baseFont)
 
 void Parser::sizeStep(bool bigger)
 {
-    TMyFont font = m_fonts.back();
+    TMyFont font = m_fonts.top();
     int step = nearestSizeStep(font.normalSize, font.fixed);
     if (bigger && step <= 6)
         ++step;

@@ -64,6 +64,29 @@ public:
         return std::string_view(m_data + begin, end - begin);
     }
 
+    // Takes the run of bytes from the current character on for which `keep` holds, among those
+    // that reading one by one would pass through unchanged (printable, not "<"). Returns the
+    // run, possibly empty, and leaves the reader on the character after it.
+    template <typename Keep>
+    std::string_view takeWhile(Keep keep)
+    {
+        if (m_ch == kEof || m_offset + 1 != m_next)
+            return {};
+        std::size_t begin = m_offset;
+        std::size_t end = begin;
+        while (end < m_size) {
+            auto c = static_cast<unsigned char>(m_data[end]);
+            if (c < ' ' || c == '<' || c == 127 || !keep(c))
+                break;
+            ++end;
+        }
+        if (end == begin)
+            return {};
+        m_next = end;
+        next();
+        return std::string_view(m_data + begin, end - begin);
+    }
+
 private:
     static bool plain(unsigned char c) { return c >= ' ' && c != '<' && c != '&' && c != '>' && c != 127; }
     bool plainAt(std::size_t i, bool collapseSpaces) const
