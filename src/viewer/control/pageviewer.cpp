@@ -195,30 +195,12 @@ private:
         QImage bitmap;
         qint64 color = -1;
         handler(qstr(src), bitmap, color);
-        if (bitmap.isNull() || bitmap.width() > kMaxSuppliedSide || bitmap.height() > kMaxSuppliedSide)
-            return std::nullopt;
-        QImage pixels = bitmap.convertToFormat(QImage::Format_ARGB32);
-        DecodedImage decoded;
-        decoded.bitmap.width = pixels.width();
-        decoded.bitmap.height = pixels.height();
-        decoded.bitmap.pixels.resize(static_cast<std::size_t>(pixels.width()) * static_cast<std::size_t>(pixels.height()));
-        bool mask = false;
-        for (int y = 0; y < pixels.height(); ++y) {
-            const auto* row = reinterpret_cast<const std::uint32_t*>(pixels.constScanLine(y));
-            std::uint32_t* out = decoded.bitmap.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels.width());
-            for (int x = 0; x < pixels.width(); ++x) {
-                out[x] = row[x];
-                mask = mask || (row[x] >> 24) != 0xFF;
-            }
-        }
-        decoded.bitmap.hasMask = mask;
-        if (color != -1)
-            decoded.transparentColor = static_cast<std::uint32_t>(color) & 0xFFFFFFu;
+        std::optional<DecodedImage> decoded = decodedImage(bitmap);
+        if (decoded && color != -1)
+            decoded->transparentColor = static_cast<std::uint32_t>(color) & 0xFFFFFFu;
         return decoded;
     }
 
-    // The same bound the file decoder keeps, so a handler cannot make layout allocate without limit.
-    static constexpr int kMaxSuppliedSide = 10000;
     TPageViewer& m_viewer;
 };
 

@@ -7,6 +7,28 @@
 
 namespace tessera::viewer {
 
+std::optional<DecodedImage> decodedImage(const QImage& image)
+{
+    if (image.isNull() || image.width() > kMaxImageSide || image.height() > kMaxImageSide)
+        return std::nullopt;
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    DecodedImage decoded;
+    decoded.bitmap.width = pixels.width();
+    decoded.bitmap.height = pixels.height();
+    decoded.bitmap.pixels.resize(static_cast<std::size_t>(pixels.width()) * static_cast<std::size_t>(pixels.height()));
+    bool mask = false;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(pixels.constScanLine(y));
+        std::uint32_t* out = decoded.bitmap.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels.width());
+        for (int x = 0; x < pixels.width(); ++x) {
+            out[x] = row[x];
+            mask = mask || (row[x] >> 24) != 0xFF;
+        }
+    }
+    decoded.bitmap.hasMask = mask;
+    return decoded;
+}
+
 QString QtImageSource::resolve(const std::string& src) const
 {
     QString name = QString::fromUtf8(src.data(), static_cast<qsizetype>(src.size())).trimmed();
@@ -37,29 +59,10 @@ std::optional<DecodedImage> QtImageSource::loadImage(const std::string& src)
     if (!format)
         return std::nullopt;
     QImageReader reader(file, format);
-    // Refuse absurd sizes before decoding, so a hostile header cannot exhaust memory.
-    QSize size = reader.size();
-    if (size.isValid() && (size.width() > 10000 || size.height() > 10000))
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kMaxImageSide || size.height() > kMaxImageSide))
         return std::nullopt;
-    QImage image = reader.read();
-    if (image.isNull())
-        return std::nullopt;
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    DecodedImage decoded;
-    decoded.bitmap.width = image.width();
-    decoded.bitmap.height = image.height();
-    decoded.bitmap.pixels.resize(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
-    bool mask = false;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-        std::uint32_t* out = decoded.bitmap.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width());
-        for (int x = 0; x < image.width(); ++x) {
-            out[x] = row[x];
-            mask = mask || (row[x] >> 24) != 0xFF;
-        }
-    }
-    decoded.bitmap.hasMask = mask;
-    return decoded;
+    return decodedImage(reader.read());
 }
 
 } // namespace tessera::viewer

@@ -4,7 +4,17 @@
 
 #include <QString>
 
+class QImage;
+
 namespace tessera::viewer {
+
+// The largest width or height a picture may have; larger ones are refused before decoding, so a
+// hostile header cannot exhaust memory.
+inline constexpr int kMaxImageSide = 10000;
+
+// A decoded picture's pixels as the engine keeps them (ARGB, with a mask when any pixel is not
+// opaque); nothing for a null picture or one beyond kMaxImageSide.
+std::optional<DecodedImage> decodedImage(const QImage& image);
 
 // Decodes BMP, GIF (its first frame), PNG and JPEG files with QImage. Relative names resolve
 // against a base directory; other extensions give no picture.
