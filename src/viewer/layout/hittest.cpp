@@ -24,7 +24,7 @@ bool findAt(TCell& cell, int x, int y, const std::function<bool(TSection&)>& vis
     auto& sections = cell.sections();
     // Sections are in Y order: start at the last one that begins at or above y.
     auto after = std::upper_bound(sections.begin(), sections.end(), y,
-                                  [](int py, const std::unique_ptr<TSectionBase>& s) { return py < s->yPosition; });
+                                  [](int py, const SectionPtr& s) { return py < s->yPosition; });
     std::size_t start = after == sections.begin() ? 0 : static_cast<std::size_t>(after - sections.begin()) - 1;
     // Floating images may reach down from sections above; look back a few.
     std::size_t from = start >= 8 ? start - 8 : 0;

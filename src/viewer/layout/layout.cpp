@@ -1219,7 +1219,7 @@ std::uint32_t positionValue(const TSectionList& document, int scrollY)
         return 0;
     // The last section whose top is at or above the scroll position.
     auto after = std::upper_bound(sections.begin(), sections.end(), scrollY,
-                                  [](int y, const std::unique_ptr<TSectionBase>& s) { return y < s->yPosition; });
+                                  [](int y, const SectionPtr& s) { return y < s->yPosition; });
     std::size_t index = after == sections.begin() ? 0 : static_cast<std::size_t>(after - sections.begin()) - 1;
     long long offset = std::max(0LL, (long long)scrollY - sections[index].get()->yPosition);
     std::uint32_t high = static_cast<std::uint32_t>(std::min<std::size_t>(index, 0xFFFF));

@@ -4,7 +4,7 @@
 
 namespace tessera::viewer {
 
-void TCell::Add(std::unique_ptr<TSectionBase> section)
+void TCell::Add(SectionPtr section)
 {
     if (!section)
         return;
@@ -23,7 +23,7 @@ void TCell::copyFrom(const TCell& other)
     m_sections.clear();
     m_sections.reserve(other.m_sections.size());
     for (const auto& section : other.m_sections)
-        m_sections.push_back(section->clone(m_master));
+        m_sections.push_back(SectionPtr(section->clone(m_master).release()));
 }
 
 void TCell::CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "viewer/model/arenaptr.h"
 #include "viewer/model/indentmanager.h"
 #include "viewer/model/sectionbase.h"
 
@@ -11,7 +12,8 @@ namespace tessera::viewer {
 
 class ClipBuffer;
 
-using TSectionVector = std::pmr::vector<std::unique_ptr<TSectionBase>>;
+using SectionPtr = ArenaPtr<TSectionBase>;
+using TSectionVector = std::pmr::vector<SectionPtr>;
 
 // A list of sections: the document itself, a table cell, or a caption.
 class TCell {
@@ -23,7 +25,8 @@ public:
 
     // Takes the section over: an empty preformatted line gets one space, and the section learns
     // its master list and its fixed height.
-    void Add(std::unique_ptr<TSectionBase> section);
+    void Add(SectionPtr section);
+    void Add(std::unique_ptr<TSectionBase> section) { Add(SectionPtr(section.release())); }
     void copyFrom(const TCell& other);
 
     void CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const;

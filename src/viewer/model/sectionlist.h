@@ -1,5 +1,6 @@
 #pragma once
 
+#include "viewer/model/arena.h"
 #include "viewer/model/bitmapcache.h"
 #include "viewer/model/cell.h"
 #include "viewer/model/color.h"
@@ -127,7 +128,7 @@ public:
 
 private:
     // Declared first, so that it is still there while the members below are destroyed.
-    std::pmr::monotonic_buffer_resource m_arena;
+    DocumentArena m_arena;
     TFontFaces m_faces;
     std::string m_fontName = kDefaultFontName;
     std::string m_preFontName = kDefaultPreFontName;

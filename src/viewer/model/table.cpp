@@ -115,15 +115,15 @@ std::unique_ptr<TSectionBase> ThtmlTable::clone(TSectionList* master) const
     for (const TCellList& row : m_rows) {
         TCellList rowCopy;
         for (const auto& cell : row)
-            rowCopy.push_back(cell ? cell->clone(master) : nullptr);
+            rowCopy.push_back(ArenaPtr<TCellObj>(cell ? cell->clone(master).release() : nullptr));
         copy->m_rows.push_back(std::move(rowCopy));
     }
     if (m_caption)
-        copy->m_caption = m_caption->clone(master);
+        copy->m_caption = ArenaPtr<TCellObj>(m_caption->clone(master).release());
     return copy;
 }
 
-void ThtmlTable::setCaption(std::unique_ptr<TCellObj> caption, bool onTop)
+void ThtmlTable::setCaption(ArenaPtr<TCellObj> caption, bool onTop)
 {
     m_caption = std::move(caption);
     m_captionOnTop = onTop;

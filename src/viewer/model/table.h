@@ -56,7 +56,7 @@ private:
 };
 
 // A row of a table. A null entry is an empty slot (where a span reaches, added by layout).
-using TCellList = std::vector<std::unique_ptr<TCellObj>>;
+using TCellList = std::vector<ArenaPtr<TCellObj>>;
 
 // A section holding a table.
 class ThtmlTable : public TSectionBase {
@@ -77,7 +77,7 @@ public:
     void addRow(TCellList row) { m_rows.push_back(std::move(row)); }
     TCellObj* caption() { return m_caption.get(); }
     const TCellObj* caption() const { return m_caption.get(); }
-    void setCaption(std::unique_ptr<TCellObj> caption, bool onTop);
+    void setCaption(ArenaPtr<TCellObj> caption, bool onTop);
     bool captionOnTop() const { return m_captionOnTop; }
 
     bool border() const { return m_border; }
@@ -108,7 +108,7 @@ public:
 
 private:
     std::vector<TCellList> m_rows;
-    std::unique_ptr<TCellObj> m_caption;
+    ArenaPtr<TCellObj> m_caption;
     bool m_captionOnTop = true;
     bool m_border = false;
     Justify m_justify = Justify::Left;

@@ -153,7 +153,12 @@ private:
     std::string_view readName();
     void skipTo(int stop);
 
-    // Document building.
+    // Document building. Elements come from the document's arena.
+    template <typename T, typename... Args>
+    ArenaPtr<T> make(Args&&... args)
+    {
+        return makeInArena<T>(m_doc.arena(), std::forward<Args>(args)...);
+    }
     TMyFont currentFont() const;
     bool pushFont(const TMyFont& font);
     void popFont();
@@ -210,7 +215,7 @@ private:
     int m_listLevel = 0;
     int m_depth = 0;
 
-    std::unique_ptr<TSection> m_section;
+    ArenaPtr<TSection> m_section;
     TCell* m_cell;
     ThtmlForm* m_form = nullptr;
     ParseResult m_result;
@@ -464,7 +469,7 @@ void Parser::fontChanged()
 void Parser::openSection()
 {
     closeSection();
-    m_section = std::make_unique<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFont(), m_offset);
+    m_section = make<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFont(), m_offset);
     m_section->setSourceBegin(m_token.begin);
 }
 
@@ -495,7 +500,7 @@ ThtmlForm& Parser::currentForm()
 void Parser::addRule()
 {
     closeSection();
-    auto rule = std::make_unique<THorzLine>(&m_doc, m_attributes);
+    auto rule = make<THorzLine>(&m_doc, m_attributes);
     rule->setSourceBegin(m_token.begin);
     rule->setSourceEnd(m_token.end);
     m_cell->Add(std::move(rule));
@@ -541,7 +546,7 @@ void Parser::body(const EndSet& end)
             case Tag::Body:
                 if (m_cell->empty()) {
                     // Text before BODY is dropped; anchors in it stay and lead to the top.
-                    std::unique_ptr<TSection> discarded = std::move(m_section);
+                    ArenaPtr<TSection> discarded = std::move(m_section);
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Text)) {
                         if (auto color = parseHtmlColor(a->name)) {
                             m_fonts.setBaseColor(*color);
@@ -752,7 +757,7 @@ void Parser::lineBreak()
     if (m_section)
         m_section->prepareForBreak();
     closeSection();
-    m_section = std::make_unique<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
+    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
     m_section->setSourceBegin(m_token.end);
     if (const TAttribute* clear = m_attributes.find(AttrSymbol::Clear)) {
         std::string value = text::toLower(clear->name);
@@ -773,7 +778,7 @@ void Parser::addSelect()
 void Parser::paragraph()
 {
     closeSection();
-    auto space = std::make_unique<TParagraphSpace>(&m_doc);
+    auto space = make<TParagraphSpace>(&m_doc);
     space->setSourceBegin(m_token.begin);
     // The new paragraph takes the ALIGN of the run's last P; it is read while that P is the
     // current token, since the tag after the run (an IMG, say) brings attributes of its own.
@@ -793,7 +798,7 @@ void Parser::paragraph()
     }
     space->setSourceEnd(m_token.begin);
     m_cell->Add(std::move(space));
-    m_section = std::make_unique<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
+    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
     m_section->setSourceBegin(m_token.begin);
 }
 
@@ -809,18 +814,18 @@ void Parser::heading()
         font.bold = level != 0;
         pushFont(font);
         m_headings.push_back(level);
-        auto space = std::make_unique<THeadingSpace>(&m_doc, level);
+        auto space = make<THeadingSpace>(&m_doc, level);
         space->setSourceBegin(m_token.begin);
         space->setSourceEnd(m_token.end);
         m_cell->Add(std::move(space));
         Justify justify = alignOf(m_attributes, m_justify);
-        m_section = std::make_unique<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
+        m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
         m_section->setSourceBegin(m_token.end);
         return;
     }
     if (!m_headings.empty()) {
         closeSection();
-        auto space = std::make_unique<THeadingSpace>(&m_doc, m_headings.back());
+        auto space = make<THeadingSpace>(&m_doc, m_headings.back());
         space->setSourceBegin(m_token.begin);
         space->setSourceEnd(m_token.end);
         m_cell->Add(std::move(space));
@@ -887,17 +892,17 @@ void Parser::list(Tag kind, const EndSet& outerEnd)
             if (t.tag == Tag::Li) {
                 closeSection();
                 if (kind == Tag::Ol)
-                    m_section = std::make_unique<TOListItem>(&m_doc, level, number < INT32_MAX ? number++ : number, m_url,
+                    m_section = make<TOListItem>(&m_doc, level, number < INT32_MAX ? number++ : number, m_url,
                                                              currentFont(), m_offset);
                 else
-                    m_section = std::make_unique<TUListItem>(&m_doc, level, plain, m_url, currentFont(), m_offset);
+                    m_section = make<TUListItem>(&m_doc, level, plain, m_url, currentFont(), m_offset);
                 m_section->setSourceBegin(t.begin);
                 next();
                 continue;
             }
             if (t.tag == Tag::Dt || t.tag == Tag::Dd) {
                 closeSection();
-                m_section = std::make_unique<TDListItem>(&m_doc, level, t.tag == Tag::Dd, m_url, currentFont(), m_offset);
+                m_section = make<TDListItem>(&m_doc, level, t.tag == Tag::Dd, m_url, currentFont(), m_offset);
                 m_section->setSourceBegin(t.begin);
                 next();
                 continue;
@@ -961,7 +966,7 @@ void Parser::table()
         m_centerFloor = savedCenters;
         m_listLevel = 0;
     };
-    auto tableSection = std::make_unique<ThtmlTable>(&m_doc, m_attributes, m_justify);
+    auto tableSection = make<ThtmlTable>(&m_doc, m_attributes, m_justify);
     tableSection->setSourceBegin(m_token.begin);
     ThtmlTable& tableRef = *tableSection;
 
@@ -973,9 +978,9 @@ void Parser::table()
     TCellList row;
     bool sawRow = false;
     Justify rowJustify = Justify::NotGiven;
-    std::unique_ptr<TCellObj> cell;
+    ArenaPtr<TCellObj> cell;
     bool cellIsCaption = false;
-    std::unique_ptr<TSection> stray; // text between the cells, shown ahead of the table
+    ArenaPtr<TSection> stray; // text between the cells, shown ahead of the table
 
     auto closeStray = [&] {
         if (stray) {
@@ -1016,7 +1021,7 @@ void Parser::table()
             Justify justify = rowJustify != Justify::NotGiven ? rowJustify : header ? Justify::Center : Justify::Left;
             enterCell(alignOf(m_attributes, justify));
             m_bold = header;
-            cell = std::make_unique<TCellObj>(&m_doc, m_attributes);
+            cell = make<TCellObj>(&m_doc, m_attributes);
             cellIsCaption = false;
             m_cell = &cell->cell();
             next();
@@ -1035,7 +1040,7 @@ void Parser::table()
                 m_cell = &tableRef.caption()->cell();
             } else {
                 tableRef.setCaption(nullptr, onTop);
-                cell = std::make_unique<TCellObj>(&m_doc, TAttributeList());
+                cell = make<TCellObj>(&m_doc, TAttributeList());
                 m_cell = &cell->cell();
             }
             enterCell(Justify::Center);
@@ -1047,7 +1052,7 @@ void Parser::table()
         } else if (t.kind == TokenKind::Text && m_cell == enclosing) {
             if (!isAllWhite(t.text)) {
                 if (!stray) {
-                    stray = std::make_unique<TSection>(&m_doc, savedLevel, savedJustify, m_url, currentFont(), m_offset);
+                    stray = make<TSection>(&m_doc, savedLevel, savedJustify, m_url, currentFont(), m_offset);
                     stray->setSourceBegin(t.begin);
                 }
                 stray->AddText(t.text, tokenRange());
@@ -1092,7 +1097,7 @@ void Parser::preformatted()
     // Each source line is a section of its own.
     auto openLine = [this] {
         closeSection();
-        m_section = std::make_unique<TPreFormated>(&m_doc, m_listLevel, currentFont());
+        m_section = make<TPreFormated>(&m_doc, m_listLevel, currentFont());
         if (m_inLink)
             m_section->HRef(currentFont(), m_offset, m_url);
         m_section->setSourceBegin(m_reader.offset());

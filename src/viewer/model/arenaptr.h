@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <memory_resource>
+#include <new>
+#include <utility>
+
+namespace tessera::viewer {
+
+// Ownership of a model element that may live in its document's arena. The arena gives its
+// memory back all at once, so an element from it is only destroyed here; any other element
+// (outside a document, or made by a test) came from new and is deleted.
+struct ArenaDeleter {
+    bool fromArena = false;
+
+    template <typename T>
+    void operator()(T* element) const
+    {
+        if (fromArena)
+            element->~T();
+        else
+            delete element;
+    }
+};
+
+template <typename T>
+using ArenaPtr = std::unique_ptr<T, ArenaDeleter>;
+
+// Makes an element in `arena`, or with new when there is none.
+template <typename T, typename... Args>
+ArenaPtr<T> makeInArena(std::pmr::memory_resource* arena, Args&&... args)
+{
+    if (!arena)
+        return ArenaPtr<T>(new T(std::forward<Args>(args)...));
+    void* memory = arena->allocate(sizeof(T), alignof(T));
+    try {
+        return ArenaPtr<T>(new (memory) T(std::forward<Args>(args)...), ArenaDeleter{true});
+    } catch (...) {
+        arena->deallocate(memory, sizeof(T), alignof(T));
+        throw;
+    }
+}
+
+} // namespace tessera::viewer
