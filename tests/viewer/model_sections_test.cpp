@@ -25,7 +25,7 @@ TEST(SectionText, LeadingSpaceRules)
     };
     for (const Case& c : cases) {
         TSectionList document;
-        TSection section(&document, 0, Justify::Left, "", document.baseFont());
+        TSection section(&document, 0, Justify::Left, TLinkTarget(), document.baseFont());
         for (const std::string& piece : c.pieces)
             section.AddText(piece, {});
         EXPECT_EQ(section.text(), c.text);
@@ -44,10 +44,10 @@ TEST(SectionText, SpaceAfterFloatingImagesOnlyIsDropped)
 TEST(SectionText, BreakGivesEmptySectionASpace)
 {
     TSectionList document;
-    TSection empty(&document, 0, Justify::Center, "", document.baseFont());
+    TSection empty(&document, 0, Justify::Center, TLinkTarget(), document.baseFont());
     empty.prepareForBreak();
     EXPECT_EQ(empty.text(), " ");
-    TSection full(&document, 0, Justify::Center, "", document.baseFont());
+    TSection full(&document, 0, Justify::Center, TLinkTarget(), document.baseFont());
     full.AddText("x", {});
     full.prepareForBreak();
     EXPECT_EQ(full.text(), "x");

@@ -41,13 +41,37 @@ private:
     std::array<std::shared_ptr<TFontFace>, 4> m_recent;
 };
 
+// The target of a link, shared by every font change and section inside the link rather than
+// copied into each.
+class TLinkTarget {
+public:
+    TLinkTarget() = default;
+    explicit TLinkTarget(std::string url)
+        : m_url(url.empty() ? nullptr : std::make_shared<const std::string>(std::move(url)))
+    {
+    }
+
+    bool empty() const { return !m_url; }
+    std::size_t size() const { return m_url ? m_url->size() : 0; }
+    const std::string& str() const
+    {
+        static const std::string none;
+        return m_url ? *m_url : none;
+    }
+    // Read where a link target text is wanted.
+    operator const std::string&() const { return str(); }
+
+private:
+    std::shared_ptr<const std::string> m_url;
+};
+
 // A font change inside a section: from `position` (a byte index into the section's UTF-8 text)
 // on, text is drawn with `font()` and links to `url` (empty: no link).
 struct TFontObj {
     int position = 0;
     VerticalOffset verticalOffset = VerticalOffset::Normal;
     std::shared_ptr<TFontFace> face;
-    std::string url;
+    TLinkTarget url;
 
     const TMyFont& font() const { return face->font; }
     // Layout fills these through a const font object: they are a cache, not part of the model.

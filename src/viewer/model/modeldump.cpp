@@ -105,7 +105,7 @@ public:
         if (font.color != m_doc.fontColor())
             s += " " + hex(font.color);
         if (!fontObj.url.empty())
-            s += " ->" + fontObj.url;
+            s += " ->" + fontObj.url.str();
         return s;
     }
 

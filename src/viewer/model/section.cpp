@@ -35,9 +35,10 @@ int toCharBoundary(const std::string& s, int index)
 
 } // namespace
 
-TSection::TSection(TSectionList* master, int listLevel, Justify justify, const std::string& url, const TMyFont& font,
+TSection::TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url, const TMyFont& font,
                    VerticalOffset offset)
-    : TSectionBase(master), m_fonts(documentMemory(master)), m_runs(documentMemory(master)), m_currentFont(font),
+    : TSectionBase(master), m_fonts(documentMemory(master)), m_runs(documentMemory(master)),
+      m_currentFont(documentFace(master, font)),
       m_listLevel(std::max(0, listLevel)), m_justify(justify)
 {
     m_fonts.add(TFontObj{0, offset, documentFace(master, offsetFont(font, offset)), url});
@@ -103,7 +104,7 @@ void TSection::ChangeFont(const TMyFont& font, VerticalOffset offset)
     m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, documentFace(master(), offsetFont(font, offset)), last.url});
 }
 
-void TSection::HRef(const TMyFont& font, VerticalOffset offset, const std::string& url)
+void TSection::HRef(const TMyFont& font, VerticalOffset offset, const TLinkTarget& url)
 {
     ChangeFont(font, offset);
     m_fonts.back().url = url;
@@ -164,7 +165,7 @@ int TSection::FindString(const std::string& needle, int from) const
 }
 
 TPreFormated::TPreFormated(TSectionList* master, int listLevel, const TMyFont& font)
-    : TSection(master, listLevel, Justify::Left, std::string(), font)
+    : TSection(master, listLevel, Justify::Left, TLinkTarget(), font)
 {
 }
 
@@ -184,7 +185,7 @@ void TPreFormated::AddText(const std::string& textIn, SourceRange source)
     appendRaw(text, source);
 }
 
-TUListItem::TUListItem(TSectionList* master, int listLevel, bool plain, const std::string& url, const TMyFont& font,
+TUListItem::TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, const TMyFont& font,
                        VerticalOffset offset)
     : TSection(master, listLevel, Justify::Left, url, font, offset)
 {
@@ -197,7 +198,7 @@ std::unique_ptr<TSectionBase> TUListItem::clone(TSectionList* master) const
     return std::unique_ptr<TSectionBase>(new TUListItem(*this, master));
 }
 
-TOListItem::TOListItem(TSectionList* master, int listLevel, int number, const std::string& url, const TMyFont& font,
+TOListItem::TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, const TMyFont& font,
                        VerticalOffset offset)
     : TSection(master, listLevel, Justify::Left, url, font, offset)
 {
@@ -210,7 +211,7 @@ std::unique_ptr<TSectionBase> TOListItem::clone(TSectionList* master) const
     return std::unique_ptr<TSectionBase>(new TOListItem(*this, master));
 }
 
-TDListItem::TDListItem(TSectionList* master, int listLevel, bool definition, const std::string& url,
+TDListItem::TDListItem(TSectionList* master, int listLevel, bool definition, const TLinkTarget& url,
                        const TMyFont& font, VerticalOffset offset)
     : TSection(master, listLevel, Justify::Left, url, font, offset), m_definition(definition)
 {

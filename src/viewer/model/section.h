@@ -40,7 +40,7 @@ class TSection : public TSectionBase {
 public:
     static constexpr int kIndentPerLevel = 35;
 
-    TSection(TSectionList* master, int listLevel, Justify justify, const std::string& url, const TMyFont& font,
+    TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url, const TMyFont& font,
              VerticalOffset offset = VerticalOffset::Normal);
 
     SectionKind kind() const override { return SectionKind::Section; }
@@ -52,7 +52,7 @@ public:
     // Text from now on uses `font` (subscript and superscript are drawn at 3/4 size).
     void ChangeFont(const TMyFont& font, VerticalOffset offset);
     // Starts (url non-empty) or ends (url empty) a link, with its font.
-    void HRef(const TMyFont& font, VerticalOffset offset, const std::string& url);
+    void HRef(const TMyFont& font, VerticalOffset offset, const TLinkTarget& url);
     TImageObj& AddImage(const TAttributeList& attributes, SourceRange source);
     // Adds a control; visible ones get a placeholder in the text.
     void AddFormControl(const std::shared_ptr<TFormControlObj>& control);
@@ -67,7 +67,7 @@ public:
     TImageList& images() { return m_images; }
     const TFormControlList& formControls() const { return m_controls; }
     std::span<const TextRun> runs() const { return m_runs; }
-    const TMyFont& currentFont() const { return m_currentFont; }
+    const TMyFont& currentFont() const { return m_currentFont->font; }
 
     int listLevel() const { return m_listLevel; }
     int indent() const { return m_listLevel * kIndentPerLevel; }
@@ -94,7 +94,7 @@ private:
     TImageList m_images;
     TFormControlList m_controls;
     std::pmr::vector<TextRun> m_runs;
-    TMyFont m_currentFont;
+    std::shared_ptr<TFontFace> m_currentFont;
     int m_listLevel = 0;
     ListType m_listType = ListType::Plain;
     Justify m_justify = Justify::Left;
@@ -119,7 +119,7 @@ protected:
 // A bulleted list item (no bullet when plain).
 class TUListItem : public TSection {
 public:
-    TUListItem(TSectionList* master, int listLevel, bool plain, const std::string& url, const TMyFont& font,
+    TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, const TMyFont& font,
                VerticalOffset offset = VerticalOffset::Normal);
     SectionKind kind() const override { return SectionKind::UListItem; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
@@ -131,7 +131,7 @@ protected:
 // A numbered list item.
 class TOListItem : public TSection {
 public:
-    TOListItem(TSectionList* master, int listLevel, int number, const std::string& url, const TMyFont& font,
+    TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, const TMyFont& font,
                VerticalOffset offset = VerticalOffset::Normal);
     SectionKind kind() const override { return SectionKind::OListItem; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
@@ -143,7 +143,7 @@ protected:
 // A term (DT) or definition (DD) of a definition list.
 class TDListItem : public TSection {
 public:
-    TDListItem(TSectionList* master, int listLevel, bool definition, const std::string& url, const TMyFont& font,
+    TDListItem(TSectionList* master, int listLevel, bool definition, const TLinkTarget& url, const TMyFont& font,
                VerticalOffset offset = VerticalOffset::Normal);
     SectionKind kind() const override { return SectionKind::DListItem; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;

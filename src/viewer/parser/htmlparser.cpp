@@ -209,7 +209,7 @@ private:
     std::vector<Justify> m_centers;
     std::size_t m_centerFloor = 0;
     Justify m_contextJustify = Justify::Left;
-    std::string m_url;
+    TLinkTarget m_url;
     bool m_inLink = false;
     bool m_inPre = false;
     int m_listLevel = 0;
@@ -846,13 +846,13 @@ void Parser::link()
             font.underline = true;
             font.color = m_doc.linkColor();
             if (pushFont(font)) {
-                m_url = href->name;
+                m_url = TLinkTarget(href->name);
                 m_inLink = true;
                 if (m_section)
                     m_section->HRef(currentFont(), m_offset, m_url);
             } else {
                 m_inLink = false;
-                m_url.clear();
+                m_url = TLinkTarget();
             }
         }
         const TAttribute* name = m_attributes.find(AttrSymbol::Name);
@@ -862,10 +862,10 @@ void Parser::link()
     }
     if (m_inLink) {
         m_inLink = false;
-        m_url.clear();
+        m_url = TLinkTarget();
         popFont();
         if (m_section)
-            m_section->HRef(currentFont(), m_offset, std::string());
+            m_section->HRef(currentFont(), m_offset, TLinkTarget());
     }
 }
 
@@ -944,7 +944,7 @@ void Parser::table()
     // neither the next cell nor the text after the table takes it on.
     const FontStack::Saved savedFonts = m_fonts.save();
     const std::vector<int> savedHeadings = m_headings;
-    const std::string savedUrl = m_url;
+    const TLinkTarget savedUrl = m_url;
     const bool savedInLink = m_inLink;
     const VerticalOffset savedOffset = m_offset;
     const std::size_t savedCenters = m_centers.size();
