@@ -5,19 +5,13 @@
 
 namespace tessera::viewer {
 
-void* DocumentArena::do_allocate(std::size_t bytes, std::size_t alignment)
+void* DocumentArena::allocateInNewBlock(std::size_t bytes, std::size_t alignment)
 {
-    void* place = m_next;
-    if (place && std::align(alignment, bytes, place, m_left)) {
-        m_next = static_cast<std::byte*>(place) + bytes;
-        m_left -= bytes;
-        return place;
-    }
     // The slot first, so that a failure leaves no block behind unrecorded.
     m_blocks.push_back(nullptr);
     std::size_t size = bytes + alignment > kBlockSize ? bytes + alignment : kBlockSize;
     m_blocks.back() = static_cast<std::byte*>(::operator new(size));
-    place = m_blocks.back();
+    void* place = m_blocks.back();
     std::size_t left = size;
     std::align(alignment, bytes, place, left);
     // A request larger than a block gets a block of its own; the current block stays in use.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory_resource>
 #include <vector>
 
@@ -23,7 +24,19 @@ public:
     void release();
 
 private:
-    void* do_allocate(std::size_t bytes, std::size_t alignment) override;
+    void* do_allocate(std::size_t bytes, std::size_t alignment) override
+    {
+        // Alignments are powers of two; the padding brings the next free byte to one.
+        std::size_t padding = (alignment - reinterpret_cast<std::uintptr_t>(m_next) % alignment) % alignment;
+        if (m_next && padding + bytes <= m_left) {
+            std::byte* place = m_next + padding;
+            m_next = place + bytes;
+            m_left -= padding + bytes;
+            return place;
+        }
+        return allocateInNewBlock(bytes, alignment);
+    }
+    void* allocateInNewBlock(std::size_t bytes, std::size_t alignment);
     void do_deallocate(void*, std::size_t, std::size_t) override {}
     bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
 

@@ -1008,8 +1008,11 @@ void Parser::table()
             closeCell();
             closeStray();
             if (sawRow || !row.empty()) {
+                // Rows of a table mostly have as many cells as the one before.
+                std::size_t cells = row.size();
                 tableRef.addRow(std::move(row));
-                row.clear();
+                row = TCellList();
+                row.reserve(cells);
             }
             sawRow = true;
             rowJustify = alignOf(m_attributes, Justify::NotGiven);

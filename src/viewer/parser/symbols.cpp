@@ -102,8 +102,18 @@ struct LetterIndex {
     {
         if (name.empty() || name[0] < 'A' || name[0] > 'Z')
             return nullptr;
+        // Names are a few letters long; comparing them here beats a call to memcmp.
+        auto same = [](std::string_view a, std::string_view b) {
+            if (a.size() != b.size())
+                return false;
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                if (a[i] != b[i])
+                    return false;
+            }
+            return true;
+        };
         for (const Entry* entry : byLetter[static_cast<std::size_t>(name[0] - 'A')]) {
-            if (name == entry->name)
+            if (same(name, entry->name))
                 return entry;
         }
         return nullptr;
