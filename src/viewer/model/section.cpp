@@ -16,11 +16,14 @@ bool hasPlaceholder(std::string_view text)
     return std::any_of(text.begin(), text.end(), [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
 }
 
-TMyFont offsetFont(TMyFont font, VerticalOffset offset)
+// The face text at a vertical offset is drawn with: subscript and superscript are smaller.
+std::shared_ptr<TFontFace> offsetFace(TSectionList* master, const TMyFont& font, VerticalOffset offset)
 {
-    if (offset != VerticalOffset::Normal)
-        font.size = mulDiv(font.size, 3, 4);
-    return font;
+    if (offset == VerticalOffset::Normal)
+        return documentFace(master, font);
+    TMyFont smaller = font;
+    smaller.size = mulDiv(font.size, 3, 4);
+    return documentFace(master, smaller);
 }
 
 // Moves a byte index back to the start of the UTF-8 character it falls into.
@@ -41,7 +44,8 @@ TSection::TSection(TSectionList* master, int listLevel, Justify justify, const T
       m_currentFont(documentFace(master, font)),
       m_listLevel(std::max(0, listLevel)), m_justify(justify)
 {
-    m_fonts.add(TFontObj{0, offset, documentFace(master, offsetFont(font, offset)), url});
+    auto face = offset == VerticalOffset::Normal ? m_currentFont : offsetFace(master, font, offset);
+    m_fonts.add(TFontObj{0, offset, std::move(face), url});
     m_fontPending = true;
 }
 
@@ -97,11 +101,11 @@ void TSection::ChangeFont(const TMyFont& font, VerticalOffset offset)
 {
     TFontObj& last = m_fonts.back();
     if (last.position == static_cast<int>(m_text.size())) {
-        last.face = documentFace(master(), offsetFont(font, offset));
+        last.face = offsetFace(master(), font, offset);
         last.verticalOffset = offset;
         return;
     }
-    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, documentFace(master(), offsetFont(font, offset)), last.url});
+    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, offsetFace(master(), font, offset), last.url});
 }
 
 void TSection::HRef(const TMyFont& font, VerticalOffset offset, const TLinkTarget& url)
