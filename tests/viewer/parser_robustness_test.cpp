@@ -72,6 +72,47 @@ TEST(Comments, AreRemovedWherever)
     EXPECT_EQ(parse("<IMG ALT=\"<!-- x -->y\">").text(0).images().at(0)->alt(), "y");
 }
 
+// Plain runs of text and attribute values are taken in one piece; white space, tabs, line
+// ends, comments and control characters next to them must read as they do one by one.
+TEST(PlainRuns, ReadLikeSingleCharacters)
+{
+    const std::pair<const char*, const char*> texts[] = {
+        {"a  b", "a b"},
+        {"a \t\r\n b", "a b"},
+        {"a\tb", "a b"},
+        {"a \x01" "b", "a b"},
+        {"a\x01" "b", "ab"},
+        {"a \x01 b", "a b"},
+        {"a <!-- c -->  b", "a b"},
+        {"a<!-- c --> b", "a b"},
+        {"ends in a space ", "ends in a space "},
+        {"caf\xC3\xA9 au lait", "caf\xC3\xA9 au lait"},
+        {"x > y", "x y"},
+        {"<PRE>a\tb  c</PRE>", "a b  c"},
+    };
+    for (const auto& [html, text] : texts) {
+        Parsed page = parse(html);
+        std::string all;
+        for (const auto& section : page.document->sections()) {
+            if (section->isTextSection())
+                all += static_cast<const TSection&>(*section).text();
+        }
+        EXPECT_EQ(all, text) << html;
+    }
+    const std::pair<const char*, const char*> alts[] = {
+        {"<IMG ALT=\"a\tb\r\nc\">", "a bc"},
+        {"<IMG ALT=x\ty>", "x"},
+        {"<IMG ALT='q\"r'>", "q\"r"},
+        {"<IMG ALT=a<!-- c -->b>", "ab"},
+        {"<IMG ALT=\"unclosed", "unclosed"},
+    };
+    for (const auto& [html, alt] : alts) {
+        Parsed page = parse(html);
+        ASSERT_EQ(page.text(0).images().size(), 1u) << html;
+        EXPECT_EQ(page.text(0).images()[0]->alt(), alt) << html;
+    }
+}
+
 TEST(Comments, OpenAtTheEndIsAnError)
 {
     for (const char* html : {"a<!-- open", "a<!-- x -- y", "<!DOCTYPE", "<P>x<!--", "<TABLE><TD><!-- x"}) {

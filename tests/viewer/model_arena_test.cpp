@@ -1,0 +1,87 @@
+#include "viewer_test_support.h"
+
+#include "viewer/model/arena.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace tessera::viewer::testing {
+namespace {
+
+TEST(DocumentArena, HandsOutAlignedSeparateMemory)
+{
+    struct Request {
+        std::size_t bytes;
+        std::size_t alignment;
+    };
+    const Request requests[] = {
+        {1, 1}, {3, 2}, {24, 8}, {40, 16}, {7, 4}, {DocumentArena::kBlockSize - 8, 8}, // fills a block
+        {5, 1}, {3 * DocumentArena::kBlockSize, 16}, // larger than a block: one of its own
+        {16, 16}, {1, 8},
+    };
+    DocumentArena arena;
+    for (int round = 0; round < 2; ++round) {
+        std::vector<std::pair<unsigned char*, std::size_t>> blocks;
+        for (std::size_t i = 0; i < std::size(requests); ++i) {
+            const Request& r = requests[i];
+            auto* memory = static_cast<unsigned char*>(arena.allocate(r.bytes, r.alignment));
+            EXPECT_EQ(reinterpret_cast<std::uintptr_t>(memory) % r.alignment, 0u) << i;
+            std::memset(memory, static_cast<int>(i + 1), r.bytes);
+            blocks.emplace_back(memory, r.bytes);
+        }
+        // Nothing written later overlapped anything written before.
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            auto [memory, bytes] = blocks[i];
+            EXPECT_EQ(memory[0], i + 1) << i;
+            EXPECT_EQ(memory[bytes - 1], i + 1) << i;
+        }
+        arena.release(); // and the arena serves again afterwards
+    }
+}
+
+TEST(FontFaces, ScalingACopyLeavesTheOriginalAlone)
+{
+    // A copy shares the original's faces until its own fonts change.
+    Parsed page = parse("a<B>b</B><SMALL>c</SMALL><SUB>d</SUB>");
+    TSectionList copy;
+    copy.copyFrom(*page.document);
+    const std::string before = page.dump();
+    copy.ApplyDefaultFonts(copy.fontName(), copy.preFontName(), 24, copy.fontColor(), copy.linkColor(),
+                           copy.background());
+    EXPECT_EQ(page.dump(), before);
+    const TFontList& scaled = static_cast<const TSection&>(*copy.sections()[0]).fonts();
+    ASSERT_EQ(scaled.count(), 5); // the last one starts after "d", at </SUB>
+    EXPECT_EQ(scaled[0].font().size, 24);
+    EXPECT_EQ(scaled[1].font().size, 24);
+    EXPECT_TRUE(scaled[1].font().bold);
+    EXPECT_EQ(scaled[2].font().size, 20);
+    EXPECT_EQ(scaled[3].font().size, 18); // three quarters of 24
+    // The same font is one face, so its measurements are made once.
+    Parsed twice = parse("a<B>b</B>c<B>d</B>");
+    const TFontList& fonts = twice.text(0).fonts();
+    ASSERT_EQ(fonts.count(), 5);
+    EXPECT_EQ(fonts[0].face, fonts[2].face);
+    EXPECT_EQ(fonts[0].face, fonts[4].face);
+    EXPECT_EQ(fonts[1].face, fonts[3].face);
+    EXPECT_NE(fonts[0].face, fonts[1].face);
+}
+
+TEST(Documents, ParseAgainAfterClear)
+{
+    // Clear gives the arena back; what the next parse builds must not lean on it.
+    const std::string html = "<UL><LI>one<LI><A HREF=x>two</A></UL><TABLE><TR><TD>c<TD><B>d</B></TABLE>";
+    Parsed page = parse(html);
+    const std::string first = page.dump();
+    for (int i = 0; i < 3; ++i) {
+        page.document->Clear();
+        page.names.clear();
+        ParseTextBlock(*page.document, page.names, html);
+        EXPECT_EQ(page.dump(), first);
+    }
+}
+
+} // namespace
+} // namespace tessera::viewer::testing
