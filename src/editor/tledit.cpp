@@ -229,7 +229,12 @@ TLEdit::TLEdit(QWidget* parent)
     m_lastInsertMode = InsertMode();
 }
 
-TLEdit::~TLEdit() = default;
+TLEdit::~TLEdit()
+{
+    // The view goes first, while this is still a whole editor: a focused view loses its focus
+    // as it is torn down and reports that to its owner.
+    delete m_view;
+}
 
 QsciScintilla* TLEdit::scintilla() const
 {
