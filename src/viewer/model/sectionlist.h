@@ -119,10 +119,11 @@ public:
     // Copies the selected text through the buffer; returns the text.
     std::string copySelection(ClipBuffer& buffer) const;
 
-    // The arena behind documentMemory(). A long page holds hundreds of thousands of small
-    // parts; taking them from one arena and dropping it whole at Clear costs far less than
-    // allocating and freeing each on its own. Every element of the document must therefore
-    // be gone before Clear or the destructor drops the arena.
+    // The arena the parser makes sections and cells in, and the one behind documentMemory().
+    // A long page holds hundreds of thousands of small objects; taking them from one arena and
+    // dropping it whole at Clear costs far less than allocating and freeing each on its own.
+    // Every element of the document must therefore be gone before Clear or the destructor
+    // drops the arena.
     std::pmr::memory_resource* arena() { return &m_arena; }
     TFontFaces& fontFaces() { return m_faces; }
 
