@@ -40,12 +40,17 @@ int toCharBoundary(const std::string& s, int index)
 
 TSection::TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url, const TMyFont& font,
                    VerticalOffset offset)
-    : TSectionBase(master), m_fonts(documentMemory(master)), m_runs(documentMemory(master)),
-      m_currentFont(documentFace(master, font)),
-      m_listLevel(std::max(0, listLevel)), m_justify(justify)
+    : TSection(master, listLevel, justify, url, documentFace(master, font), offset)
 {
-    auto face = offset == VerticalOffset::Normal ? m_currentFont : offsetFace(master, font, offset);
-    m_fonts.add(TFontObj{0, offset, std::move(face), url});
+}
+
+TSection::TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url,
+                   std::shared_ptr<TFontFace> face, VerticalOffset offset)
+    : TSectionBase(master), m_fonts(documentMemory(master)), m_runs(documentMemory(master)),
+      m_currentFont(std::move(face)), m_listLevel(std::max(0, listLevel)), m_justify(justify)
+{
+    auto drawn = offset == VerticalOffset::Normal ? m_currentFont : offsetFace(master, m_currentFont->font, offset);
+    m_fonts.add(TFontObj{0, offset, std::move(drawn), url});
     m_fontPending = true;
 }
 
@@ -99,18 +104,29 @@ void TSection::AddText(const std::string& textIn, SourceRange source)
 
 void TSection::ChangeFont(const TMyFont& font, VerticalOffset offset)
 {
+    ChangeFont(documentFace(master(), font), offset);
+}
+
+void TSection::ChangeFont(const std::shared_ptr<TFontFace>& face, VerticalOffset offset)
+{
     TFontObj& last = m_fonts.back();
+    std::shared_ptr<TFontFace> drawn = offset == VerticalOffset::Normal ? face : offsetFace(master(), face->font, offset);
     if (last.position == static_cast<int>(m_text.size())) {
-        last.face = offsetFace(master(), font, offset);
+        last.face = std::move(drawn);
         last.verticalOffset = offset;
         return;
     }
-    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, offsetFace(master(), font, offset), last.url});
+    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, std::move(drawn), last.url});
 }
 
 void TSection::HRef(const TMyFont& font, VerticalOffset offset, const TLinkTarget& url)
 {
-    ChangeFont(font, offset);
+    HRef(documentFace(master(), font), offset, url);
+}
+
+void TSection::HRef(const std::shared_ptr<TFontFace>& face, VerticalOffset offset, const TLinkTarget& url)
+{
+    ChangeFont(face, offset);
     m_fonts.back().url = url;
 }
 
@@ -191,7 +207,13 @@ void TPreFormated::AddText(const std::string& textIn, SourceRange source)
 
 TUListItem::TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, const TMyFont& font,
                        VerticalOffset offset)
-    : TSection(master, listLevel, Justify::Left, url, font, offset)
+    : TUListItem(master, listLevel, plain, url, documentFace(master, font), offset)
+{
+}
+
+TUListItem::TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, std::shared_ptr<TFontFace> face,
+                       VerticalOffset offset)
+    : TSection(master, listLevel, Justify::Left, url, std::move(face), offset)
 {
     setListType(ListType::Bulleted);
     setPlain(plain);
@@ -204,7 +226,13 @@ std::unique_ptr<TSectionBase> TUListItem::clone(TSectionList* master) const
 
 TOListItem::TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, const TMyFont& font,
                        VerticalOffset offset)
-    : TSection(master, listLevel, Justify::Left, url, font, offset)
+    : TOListItem(master, listLevel, number, url, documentFace(master, font), offset)
+{
+}
+
+TOListItem::TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, std::shared_ptr<TFontFace> face,
+                       VerticalOffset offset)
+    : TSection(master, listLevel, Justify::Left, url, std::move(face), offset)
 {
     setListType(ListType::Numbered);
     setItemNumber(number);
@@ -217,7 +245,13 @@ std::unique_ptr<TSectionBase> TOListItem::clone(TSectionList* master) const
 
 TDListItem::TDListItem(TSectionList* master, int listLevel, bool definition, const TLinkTarget& url,
                        const TMyFont& font, VerticalOffset offset)
-    : TSection(master, listLevel, Justify::Left, url, font, offset), m_definition(definition)
+    : TDListItem(master, listLevel, definition, url, documentFace(master, font), offset)
+{
+}
+
+TDListItem::TDListItem(TSectionList* master, int listLevel, bool definition, const TLinkTarget& url,
+                       std::shared_ptr<TFontFace> face, VerticalOffset offset)
+    : TSection(master, listLevel, Justify::Left, url, std::move(face), offset), m_definition(definition)
 {
     setListType(ListType::Definition);
 }

@@ -94,16 +94,27 @@ Justify alignOf(const TAttributeList& attributes, Justify fallback)
 // so a table can tell cheaply whether a cell left the stack as the table found it.
 class FontStack {
 public:
+    // A font of the stack with the document's faces for it under each combination of the
+    // style flags, found when first asked for. Text goes back and forth between a few fonts
+    // (bold on and off, a link opened and closed), so most font changes find their face here.
+    struct Entry {
+        TMyFont font;
+        std::array<std::shared_ptr<TFontFace>, 8> faces;
+    };
     struct Saved {
-        std::vector<TMyFont> fonts;
+        std::vector<Entry> fonts;
         std::uint64_t version = 0;
     };
 
-    const TMyFont& top() const { return m_fonts.back(); }
+    const TMyFont& top() const { return m_fonts.back().font; }
+    std::shared_ptr<TFontFace>& topFace(bool bold, bool italic, bool underline)
+    {
+        return m_fonts.back().faces[(bold ? 1u : 0u) | (italic ? 2u : 0u) | (underline ? 4u : 0u)];
+    }
     std::size_t size() const { return m_fonts.size(); }
     void push(const TMyFont& font)
     {
-        m_fonts.push_back(font);
+        m_fonts.push_back(Entry{font, {}});
         changed();
     }
     void pop()
@@ -113,7 +124,8 @@ public:
     }
     void setBaseColor(Color color)
     {
-        m_fonts.front().color = color;
+        m_fonts.front().font.color = color;
+        m_fonts.front().faces = {};
         changed();
     }
     Saved save() const { return Saved{m_fonts, m_version}; }
@@ -128,7 +140,7 @@ public:
 private:
     void changed() { m_version = ++m_lastVersion; }
 
-    std::vector<TMyFont> m_fonts;
+    std::vector<Entry> m_fonts;
     std::uint64_t m_version = 0;
     std::uint64_t m_lastVersion = 0;
 };
@@ -160,6 +172,8 @@ private:
         return makeInArena<T>(m_doc.arena(), std::forward<Args>(args)...);
     }
     TMyFont currentFont() const;
+    // The document's face for currentFont().
+    const std::shared_ptr<TFontFace>& currentFace();
     bool pushFont(const TMyFont& font);
     void popFont();
     void fontChanged();
@@ -446,6 +460,14 @@ TMyFont Parser::currentFont() const
     return font;
 }
 
+const std::shared_ptr<TFontFace>& Parser::currentFace()
+{
+    std::shared_ptr<TFontFace>& face = m_fonts.topFace(m_bold, m_italic, m_underline);
+    if (!face)
+        face = documentFace(&m_doc, currentFont());
+    return face;
+}
+
 bool Parser::pushFont(const TMyFont& font)
 {
     if (m_fonts.size() >= kMaxFonts)
@@ -463,13 +485,13 @@ void Parser::popFont()
 void Parser::fontChanged()
 {
     if (m_section)
-        m_section->ChangeFont(currentFont(), m_offset);
+        m_section->ChangeFont(currentFace(), m_offset);
 }
 
 void Parser::openSection()
 {
     closeSection();
-    m_section = make<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFont(), m_offset);
+    m_section = make<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFace(), m_offset);
     m_section->setSourceBegin(m_token.begin);
 }
 
@@ -757,7 +779,7 @@ void Parser::lineBreak()
     if (m_section)
         m_section->prepareForBreak();
     closeSection();
-    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
+    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
     m_section->setSourceBegin(m_token.end);
     if (const TAttribute* clear = m_attributes.find(AttrSymbol::Clear)) {
         std::string value = text::toLower(clear->name);
@@ -798,7 +820,7 @@ void Parser::paragraph()
     }
     space->setSourceEnd(m_token.begin);
     m_cell->Add(std::move(space));
-    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
+    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
     m_section->setSourceBegin(m_token.begin);
 }
 
@@ -819,7 +841,7 @@ void Parser::heading()
         space->setSourceEnd(m_token.end);
         m_cell->Add(std::move(space));
         Justify justify = alignOf(m_attributes, m_justify);
-        m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFont(), m_offset);
+        m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
         m_section->setSourceBegin(m_token.end);
         return;
     }
@@ -849,7 +871,7 @@ void Parser::link()
                 m_url = TLinkTarget(href->name);
                 m_inLink = true;
                 if (m_section)
-                    m_section->HRef(currentFont(), m_offset, m_url);
+                    m_section->HRef(currentFace(), m_offset, m_url);
             } else {
                 m_inLink = false;
                 m_url = TLinkTarget();
@@ -865,7 +887,7 @@ void Parser::link()
         m_url = TLinkTarget();
         popFont();
         if (m_section)
-            m_section->HRef(currentFont(), m_offset, TLinkTarget());
+            m_section->HRef(currentFace(), m_offset, TLinkTarget());
     }
 }
 
@@ -893,16 +915,16 @@ void Parser::list(Tag kind, const EndSet& outerEnd)
                 closeSection();
                 if (kind == Tag::Ol)
                     m_section = make<TOListItem>(&m_doc, level, number < INT32_MAX ? number++ : number, m_url,
-                                                             currentFont(), m_offset);
+                                                             currentFace(), m_offset);
                 else
-                    m_section = make<TUListItem>(&m_doc, level, plain, m_url, currentFont(), m_offset);
+                    m_section = make<TUListItem>(&m_doc, level, plain, m_url, currentFace(), m_offset);
                 m_section->setSourceBegin(t.begin);
                 next();
                 continue;
             }
             if (t.tag == Tag::Dt || t.tag == Tag::Dd) {
                 closeSection();
-                m_section = make<TDListItem>(&m_doc, level, t.tag == Tag::Dd, m_url, currentFont(), m_offset);
+                m_section = make<TDListItem>(&m_doc, level, t.tag == Tag::Dd, m_url, currentFace(), m_offset);
                 m_section->setSourceBegin(t.begin);
                 next();
                 continue;
@@ -1055,7 +1077,7 @@ void Parser::table()
         } else if (t.kind == TokenKind::Text && m_cell == enclosing) {
             if (!isAllWhite(t.text)) {
                 if (!stray) {
-                    stray = make<TSection>(&m_doc, savedLevel, savedJustify, m_url, currentFont(), m_offset);
+                    stray = make<TSection>(&m_doc, savedLevel, savedJustify, m_url, currentFace(), m_offset);
                     stray->setSourceBegin(t.begin);
                 }
                 stray->AddText(t.text, tokenRange());
@@ -1102,7 +1124,7 @@ void Parser::preformatted()
         closeSection();
         m_section = make<TPreFormated>(&m_doc, m_listLevel, currentFont());
         if (m_inLink)
-            m_section->HRef(currentFont(), m_offset, m_url);
+            m_section->HRef(currentFace(), m_offset, m_url);
         m_section->setSourceBegin(m_reader.offset());
     };
     std::string pending;
