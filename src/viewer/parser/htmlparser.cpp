@@ -56,7 +56,6 @@ struct EndSet {
     }
 };
 
-bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 bool isListTag(Tag tag)
 {
@@ -378,15 +377,11 @@ void Parser::readTag()
 
 std::string_view Parser::readName()
 {
-    std::size_t length = 0;
-    bool tooLong = false;
-    while (isLetter(m_reader.ch())) {
-        if (length < m_name.size())
-            m_name[length++] = text::upper(static_cast<char>(m_reader.ch()));
-        else
-            tooLong = true;
-        m_reader.next();
-    }
+    std::string_view letters = m_reader.takeLetters();
+    std::size_t length = std::min(letters.size(), m_name.size());
+    bool tooLong = letters.size() > m_name.size();
+    for (std::size_t i = 0; i < length; ++i)
+        m_name[i] = text::upper(letters[i]);
     // No name the reader knows is that long; "?" matches none.
     return tooLong ? std::string_view("?") : std::string_view(m_name.data(), length);
 }

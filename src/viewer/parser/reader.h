@@ -87,7 +87,24 @@ public:
         return std::string_view(m_data + begin, end - begin);
     }
 
+    // Takes the run of ASCII letters from the current character on (letters are never
+    // translated, so it is a run of source bytes). Returns it, possibly empty, and leaves the
+    // reader on the character after it.
+    std::string_view takeLetters()
+    {
+        if (!isLetter(m_ch) || m_offset + 1 != m_next)
+            return {};
+        std::size_t begin = m_offset;
+        std::size_t end = m_next;
+        while (end < m_size && isLetter(static_cast<unsigned char>(m_data[end])))
+            ++end;
+        m_next = end;
+        next();
+        return std::string_view(m_data + begin, end - begin);
+    }
+
 private:
+    static bool isLetter(int c) { return static_cast<unsigned>((c | 0x20) - 'a') < 26; }
     static bool plain(unsigned char c) { return c >= ' ' && c != '<' && c != '&' && c != '>' && c != 127; }
     bool plainAt(std::size_t i, bool collapseSpaces) const
     {

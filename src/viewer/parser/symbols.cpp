@@ -1,6 +1,8 @@
 #include "viewer/parser/symbols.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -87,21 +89,35 @@ bool tagKeepsAttributes(Tag tag)
 
 namespace {
 
-// Names indexed by their first letter, so that a lookup compares a handful of names at most.
+// Names in an open-addressing hash table: a lookup hashes the name once and mostly compares
+// it with a single entry. Entries go in in table order, so of two equal names the first is
+// the one found.
 template <typename Entry, std::size_t N>
-struct LetterIndex {
-    std::array<std::vector<const Entry*>, 26> byLetter;
+struct NameTable {
+    static constexpr std::size_t kSlots = 256; // a few times the number of names
+    static_assert(N * 2 < kSlots);
+    std::array<const Entry*, kSlots> slots{};
 
-    explicit LetterIndex(const Entry (&entries)[N])
+    explicit NameTable(const Entry (&entries)[N])
     {
-        for (const Entry& entry : entries)
-            byLetter[static_cast<std::size_t>(entry.name[0] - 'A')].push_back(&entry);
+        for (const Entry& entry : entries) {
+            std::size_t i = slotOf(entry.name);
+            while (slots[i])
+                i = (i + 1) % kSlots;
+            slots[i] = &entry;
+        }
+    }
+
+    static std::size_t slotOf(std::string_view name)
+    {
+        std::uint64_t hash = name.size();
+        for (char c : name)
+            hash = hash * 31 + static_cast<unsigned char>(c);
+        return static_cast<std::size_t>((hash * 0x9E3779B97F4A7C15ULL) >> 56);
     }
 
     const Entry* find(std::string_view name) const
     {
-        if (name.empty() || name[0] < 'A' || name[0] > 'Z')
-            return nullptr;
         // Names are a few letters long; comparing them here beats a call to memcmp.
         auto same = [](std::string_view a, std::string_view b) {
             if (a.size() != b.size())
@@ -112,9 +128,9 @@ struct LetterIndex {
             }
             return true;
         };
-        for (const Entry* entry : byLetter[static_cast<std::size_t>(name[0] - 'A')]) {
-            if (same(name, entry->name))
-                return entry;
+        for (std::size_t i = slotOf(name); slots[i]; i = (i + 1) % kSlots) {
+            if (same(name, slots[i]->name))
+                return slots[i];
         }
         return nullptr;
     }
@@ -124,14 +140,14 @@ struct LetterIndex {
 
 Tag lookupTag(std::string_view upperName)
 {
-    static const LetterIndex<TagEntry, std::size(kTags)> index(kTags);
+    static const NameTable<TagEntry, std::size(kTags)> index(kTags);
     const TagEntry* entry = index.find(upperName);
     return entry ? entry->tag : Tag::Unknown;
 }
 
 AttrSymbol lookupAttribute(std::string_view upperName)
 {
-    static const LetterIndex<AttrEntry, std::size(kAttributes)> index(kAttributes);
+    static const NameTable<AttrEntry, std::size(kAttributes)> index(kAttributes);
     const AttrEntry* entry = index.find(upperName);
     return entry ? entry->symbol : AttrSymbol::Unknown;
 }
