@@ -69,6 +69,24 @@ TEST(FontFaces, ScalingACopyLeavesTheOriginalAlone)
     EXPECT_NE(fonts[0].face, fonts[1].face);
 }
 
+TEST(FontFaces, ACopyOutlivesTheOriginal)
+{
+    // Faces belong to their document: a copy, in a table cell too, keeps its fonts when the
+    // original is gone.
+    const std::string html = "a<B>b</B><TABLE><TR><TD><I>c</I><SUB>d</SUB></TABLE><UL><LI><TT>e</TT></UL>";
+    Parsed page = parse(html);
+    const std::string before = page.dump();
+    Parsed copy;
+    copy.document->copyFrom(*page.document);
+    page.document.reset();
+    Parsed again = parse(html); // may reuse the original's memory
+    EXPECT_EQ(dumpModel(*copy.document, &again.names), before);
+    const TFontList& fonts = copy.text(0).fonts();
+    ASSERT_EQ(fonts.count(), 3);
+    EXPECT_EQ(fonts[0].face, fonts[2].face);
+    EXPECT_NE(fonts[0].face, again.text(0).fonts()[0].face);
+}
+
 TEST(Documents, ParseAgainAfterClear)
 {
     // Clear gives the arena back; what the next parse builds must not lean on it.

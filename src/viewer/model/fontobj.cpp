@@ -27,7 +27,7 @@ bool sameFont(const TMyFont& a, const TMyFont& b)
 
 } // namespace
 
-std::shared_ptr<TFontFace> TFontFaces::intern(const TMyFont& font)
+TFontFace* TFontFaces::intern(const TMyFont& font)
 {
     for (std::size_t i = 0; i < m_recent.size() && m_recent[i]; ++i) {
         if (sameFont(m_recent[i]->font, font)) {
@@ -38,10 +38,10 @@ std::shared_ptr<TFontFace> TFontFaces::intern(const TMyFont& font)
     }
     auto [found, added] = m_faces.try_emplace(font);
     if (added)
-        found->second = std::make_shared<TFontFace>(font);
+        found->second = std::make_unique<TFontFace>(font);
     std::rotate(m_recent.begin(), m_recent.end() - 1, m_recent.end());
-    m_recent.front() = found->second;
-    return found->second;
+    m_recent.front() = found->second.get();
+    return m_recent.front();
 }
 
 void TFontFaces::clear()

@@ -16,7 +16,9 @@ namespace tessera::viewer {
 enum class VerticalOffset : int { Normal = 0, Subscript = 1, Superscript = 2 };
 
 // A font as drawn, shared by every font change that uses it: a page has a handful of distinct
-// fonts but a font change at every tag, so each change holds a pointer instead of a copy.
+// fonts but a font change at every tag, so each change holds a pointer instead of a copy. The
+// faces of a document live as long as its elements (until it is cleared), so the pointer is a
+// plain one and copying or dropping a font change costs nothing.
 struct TFontFace {
     explicit TFontFace(const TMyFont& drawn) : font(drawn) {}
 
@@ -25,20 +27,20 @@ struct TFontFace {
     FontMetrics metrics;
 };
 
-// The distinct fonts of one document.
+// The distinct fonts of one document. A face stays where it is until clear().
 class TFontFaces {
 public:
-    std::shared_ptr<TFontFace> intern(const TMyFont& font);
+    TFontFace* intern(const TMyFont& font);
     void clear();
 
 private:
     struct Hash {
         std::size_t operator()(const TMyFont& font) const;
     };
-    std::unordered_map<TMyFont, std::shared_ptr<TFontFace>, Hash> m_faces;
+    std::unordered_map<TMyFont, std::unique_ptr<TFontFace>, Hash> m_faces;
     // Font changes mostly go back and forth between a few fonts (bold on, bold off), so the
     // faces asked for last are tried before the table.
-    std::array<std::shared_ptr<TFontFace>, 4> m_recent;
+    std::array<TFontFace*, 4> m_recent{};
 };
 
 // The target of a link, shared by every font change and section inside the link rather than
@@ -70,7 +72,7 @@ private:
 struct TFontObj {
     int position = 0;
     VerticalOffset verticalOffset = VerticalOffset::Normal;
-    std::shared_ptr<TFontFace> face;
+    TFontFace* face = nullptr; // one of the faces of the section's document
     TLinkTarget url;
 
     const TMyFont& font() const { return face->font; }

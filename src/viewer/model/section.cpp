@@ -17,7 +17,7 @@ bool hasPlaceholder(std::string_view text)
 }
 
 // The face text at a vertical offset is drawn with: subscript and superscript are smaller.
-std::shared_ptr<TFontFace> offsetFace(TSectionList* master, const TMyFont& font, VerticalOffset offset)
+TFontFace* offsetFace(TSectionList* master, const TMyFont& font, VerticalOffset offset)
 {
     if (offset == VerticalOffset::Normal)
         return documentFace(master, font);
@@ -45,22 +45,26 @@ TSection::TSection(TSectionList* master, int listLevel, Justify justify, const T
 }
 
 TSection::TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url,
-                   std::shared_ptr<TFontFace> face, VerticalOffset offset)
+                   TFontFace* face, VerticalOffset offset)
     : TSectionBase(master), m_fonts(documentMemory(master)), m_runs(documentMemory(master)),
-      m_currentFont(std::move(face)), m_listLevel(std::max(0, listLevel)), m_justify(justify)
+      m_currentFont(face), m_listLevel(std::max(0, listLevel)), m_justify(justify)
 {
-    auto drawn = offset == VerticalOffset::Normal ? m_currentFont : offsetFace(master, m_currentFont->font, offset);
-    m_fonts.add(TFontObj{0, offset, std::move(drawn), url});
+    TFontFace* drawn = offset == VerticalOffset::Normal ? m_currentFont : offsetFace(master, m_currentFont->font, offset);
+    m_fonts.add(TFontObj{0, offset, drawn, url});
     m_fontPending = true;
 }
 
 TSection::TSection(const TSection& other, TSectionList* master)
     : TSectionBase(other), lines(other.lines), m_text(other.m_text), m_fonts(other.m_fonts, documentMemory(master)),
-      m_controls(other.m_controls), m_runs(other.m_runs, documentMemory(master)), m_currentFont(other.m_currentFont),
+      m_controls(other.m_controls), m_runs(other.m_runs, documentMemory(master)),
+      m_currentFont(documentFace(master, other.m_currentFont->font)),
       m_listLevel(other.m_listLevel), m_listType(other.m_listType), m_justify(other.m_justify), m_clear(other.m_clear),
       m_itemNumber(other.m_itemNumber), m_plain(other.m_plain), m_fontPending(other.m_fontPending)
 {
     setMaster(master);
+    // Faces belong to a document, so the copy takes its own document's.
+    for (TFontObj& font : m_fonts.items())
+        font.face = documentFace(master, font.face->font);
     for (const auto& image : other.m_images)
         m_images.push_back(std::make_unique<TImageObj>(*image));
 }
@@ -107,16 +111,16 @@ void TSection::ChangeFont(const TMyFont& font, VerticalOffset offset)
     ChangeFont(documentFace(master(), font), offset);
 }
 
-void TSection::ChangeFont(const std::shared_ptr<TFontFace>& face, VerticalOffset offset)
+void TSection::ChangeFont(TFontFace* face, VerticalOffset offset)
 {
     TFontObj& last = m_fonts.back();
-    std::shared_ptr<TFontFace> drawn = offset == VerticalOffset::Normal ? face : offsetFace(master(), face->font, offset);
+    TFontFace* drawn = offset == VerticalOffset::Normal ? face : offsetFace(master(), face->font, offset);
     if (last.position == static_cast<int>(m_text.size())) {
-        last.face = std::move(drawn);
+        last.face = drawn;
         last.verticalOffset = offset;
         return;
     }
-    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, std::move(drawn), last.url});
+    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, drawn, last.url});
 }
 
 void TSection::HRef(const TMyFont& font, VerticalOffset offset, const TLinkTarget& url)
@@ -124,7 +128,7 @@ void TSection::HRef(const TMyFont& font, VerticalOffset offset, const TLinkTarge
     HRef(documentFace(master(), font), offset, url);
 }
 
-void TSection::HRef(const std::shared_ptr<TFontFace>& face, VerticalOffset offset, const TLinkTarget& url)
+void TSection::HRef(TFontFace* face, VerticalOffset offset, const TLinkTarget& url)
 {
     ChangeFont(face, offset);
     m_fonts.back().url = url;
@@ -211,9 +215,9 @@ TUListItem::TUListItem(TSectionList* master, int listLevel, bool plain, const TL
 {
 }
 
-TUListItem::TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, std::shared_ptr<TFontFace> face,
+TUListItem::TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, TFontFace* face,
                        VerticalOffset offset)
-    : TSection(master, listLevel, Justify::Left, url, std::move(face), offset)
+    : TSection(master, listLevel, Justify::Left, url, face, offset)
 {
     setListType(ListType::Bulleted);
     setPlain(plain);
@@ -230,9 +234,9 @@ TOListItem::TOListItem(TSectionList* master, int listLevel, int number, const TL
 {
 }
 
-TOListItem::TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, std::shared_ptr<TFontFace> face,
+TOListItem::TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, TFontFace* face,
                        VerticalOffset offset)
-    : TSection(master, listLevel, Justify::Left, url, std::move(face), offset)
+    : TSection(master, listLevel, Justify::Left, url, face, offset)
 {
     setListType(ListType::Numbered);
     setItemNumber(number);
@@ -250,8 +254,8 @@ TDListItem::TDListItem(TSectionList* master, int listLevel, bool definition, con
 }
 
 TDListItem::TDListItem(TSectionList* master, int listLevel, bool definition, const TLinkTarget& url,
-                       std::shared_ptr<TFontFace> face, VerticalOffset offset)
-    : TSection(master, listLevel, Justify::Left, url, std::move(face), offset), m_definition(definition)
+                       TFontFace* face, VerticalOffset offset)
+    : TSection(master, listLevel, Justify::Left, url, face, offset), m_definition(definition)
 {
     setListType(ListType::Definition);
 }

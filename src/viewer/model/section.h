@@ -45,7 +45,7 @@ public:
     // The same with the font as a face of this document's font faces, for builders that keep
     // the face in effect and so need not look it up again for every section.
     TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url,
-             std::shared_ptr<TFontFace> face, VerticalOffset offset = VerticalOffset::Normal);
+             TFontFace* face, VerticalOffset offset = VerticalOffset::Normal);
 
     SectionKind kind() const override { return SectionKind::Section; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
@@ -55,10 +55,10 @@ public:
 
     // Text from now on uses `font` (subscript and superscript are drawn at 3/4 size).
     void ChangeFont(const TMyFont& font, VerticalOffset offset);
-    void ChangeFont(const std::shared_ptr<TFontFace>& face, VerticalOffset offset);
+    void ChangeFont(TFontFace* face, VerticalOffset offset);
     // Starts (url non-empty) or ends (url empty) a link, with its font.
     void HRef(const TMyFont& font, VerticalOffset offset, const TLinkTarget& url);
-    void HRef(const std::shared_ptr<TFontFace>& face, VerticalOffset offset, const TLinkTarget& url);
+    void HRef(TFontFace* face, VerticalOffset offset, const TLinkTarget& url);
     TImageObj& AddImage(const TAttributeList& attributes, SourceRange source);
     // Adds a control; visible ones get a placeholder in the text.
     void AddFormControl(const std::shared_ptr<TFormControlObj>& control);
@@ -100,7 +100,7 @@ private:
     TImageList m_images;
     TFormControlList m_controls;
     std::pmr::vector<TextRun> m_runs;
-    std::shared_ptr<TFontFace> m_currentFont;
+    TFontFace* m_currentFont = nullptr;
     int m_listLevel = 0;
     ListType m_listType = ListType::Plain;
     Justify m_justify = Justify::Left;
@@ -127,7 +127,7 @@ class TUListItem : public TSection {
 public:
     TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, const TMyFont& font,
                VerticalOffset offset = VerticalOffset::Normal);
-    TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, std::shared_ptr<TFontFace> face,
+    TUListItem(TSectionList* master, int listLevel, bool plain, const TLinkTarget& url, TFontFace* face,
                VerticalOffset offset = VerticalOffset::Normal);
     SectionKind kind() const override { return SectionKind::UListItem; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
@@ -141,7 +141,7 @@ class TOListItem : public TSection {
 public:
     TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, const TMyFont& font,
                VerticalOffset offset = VerticalOffset::Normal);
-    TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, std::shared_ptr<TFontFace> face,
+    TOListItem(TSectionList* master, int listLevel, int number, const TLinkTarget& url, TFontFace* face,
                VerticalOffset offset = VerticalOffset::Normal);
     SectionKind kind() const override { return SectionKind::OListItem; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
@@ -155,7 +155,7 @@ class TDListItem : public TSection {
 public:
     TDListItem(TSectionList* master, int listLevel, bool definition, const TLinkTarget& url, const TMyFont& font,
                VerticalOffset offset = VerticalOffset::Normal);
-    TDListItem(TSectionList* master, int listLevel, bool definition, const TLinkTarget& url, std::shared_ptr<TFontFace> face,
+    TDListItem(TSectionList* master, int listLevel, bool definition, const TLinkTarget& url, TFontFace* face,
                VerticalOffset offset = VerticalOffset::Normal);
     SectionKind kind() const override { return SectionKind::DListItem; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;

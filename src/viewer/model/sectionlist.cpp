@@ -62,9 +62,12 @@ std::pmr::memory_resource* documentMemory(TSectionList* master)
     return master ? master->arena() : std::pmr::get_default_resource();
 }
 
-std::shared_ptr<TFontFace> documentFace(TSectionList* master, const TMyFont& font)
+TFontFace* documentFace(TSectionList* master, const TMyFont& font)
 {
-    return master ? master->fontFaces().intern(font) : std::make_shared<TFontFace>(font);
+    // Elements outside any document share faces that are never dropped; there are only as
+    // many as there are distinct fonts.
+    static TFontFaces loose;
+    return master ? master->fontFaces().intern(font) : loose.intern(font);
 }
 
 // The sections live in the base cell, which outlives the arena; they go first.

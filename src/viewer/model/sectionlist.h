@@ -20,8 +20,9 @@ namespace tessera::viewer {
 class ImageSource;
 class TImageObj;
 
-// The document's shared face for a font (a face of its own for an element outside documents).
-std::shared_ptr<TFontFace> documentFace(TSectionList* master, const TMyFont& font);
+// The document's shared face for a font (a face that lives for the whole run for an element
+// outside documents).
+TFontFace* documentFace(TSectionList* master, const TMyFont& font);
 
 // A named anchor (A NAME): the upper-cased name and the section that holds it.
 struct AnchorName {

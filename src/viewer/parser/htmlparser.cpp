@@ -98,7 +98,7 @@ public:
     // (bold on and off, a link opened and closed), so most font changes find their face here.
     struct Entry {
         TMyFont font;
-        std::array<std::shared_ptr<TFontFace>, 8> faces;
+        std::array<TFontFace*, 8> faces{};
     };
     struct Saved {
         std::vector<Entry> fonts;
@@ -106,7 +106,7 @@ public:
     };
 
     const TMyFont& top() const { return m_fonts.back().font; }
-    std::shared_ptr<TFontFace>& topFace(bool bold, bool italic, bool underline)
+    TFontFace*& topFace(bool bold, bool italic, bool underline)
     {
         return m_fonts.back().faces[(bold ? 1u : 0u) | (italic ? 2u : 0u) | (underline ? 4u : 0u)];
     }
@@ -172,7 +172,7 @@ private:
     }
     TMyFont currentFont() const;
     // The document's face for currentFont().
-    const std::shared_ptr<TFontFace>& currentFace();
+    TFontFace* currentFace();
     bool pushFont(const TMyFont& font);
     void popFont();
     void fontChanged();
@@ -455,9 +455,9 @@ TMyFont Parser::currentFont() const
     return font;
 }
 
-const std::shared_ptr<TFontFace>& Parser::currentFace()
+TFontFace* Parser::currentFace()
 {
-    std::shared_ptr<TFontFace>& face = m_fonts.topFace(m_bold, m_italic, m_underline);
+    TFontFace*& face = m_fonts.topFace(m_bold, m_italic, m_underline);
     if (!face)
         face = documentFace(&m_doc, currentFont());
     return face;
