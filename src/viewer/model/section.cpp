@@ -56,17 +56,33 @@ TSection::TSection(TSectionList* master, int listLevel, Justify justify, const T
 
 TSection::TSection(const TSection& other, TSectionList* master)
     : TSectionBase(other), lines(other.lines), m_text(other.m_text), m_fonts(other.m_fonts, documentMemory(master)),
-      m_controls(other.m_controls), m_runs(other.m_runs, documentMemory(master)),
+      m_runs(other.m_runs, documentMemory(master)),
       m_currentFont(documentFace(master, other.m_currentFont->font)),
-      m_listLevel(other.m_listLevel), m_listType(other.m_listType), m_justify(other.m_justify), m_clear(other.m_clear),
-      m_itemNumber(other.m_itemNumber), m_plain(other.m_plain), m_fontPending(other.m_fontPending)
+      m_listLevel(other.m_listLevel), m_itemNumber(other.m_itemNumber), m_listType(other.m_listType),
+      m_justify(other.m_justify), m_clear(other.m_clear), m_plain(other.m_plain), m_fontPending(other.m_fontPending)
 {
     setMaster(master);
     // Faces belong to a document, so the copy takes its own document's.
     for (TFontObj& font : m_fonts.items())
         font.face = documentFace(master, font.face->font);
-    for (const auto& image : other.m_images)
-        m_images.push_back(std::make_unique<TImageObj>(*image));
+    if (other.m_objects) {
+        objects().controls = other.m_objects->controls;
+        for (const auto& image : other.m_objects->images)
+            m_objects->images.push_back(std::make_unique<TImageObj>(*image));
+    }
+}
+
+TSection::Objects& TSection::noObjects()
+{
+    static Objects none;
+    return none;
+}
+
+TSection::Objects& TSection::objects()
+{
+    if (!m_objects)
+        m_objects = std::make_unique<Objects>();
+    return *m_objects;
 }
 
 std::unique_ptr<TSectionBase> TSection::clone(TSectionList* master) const
@@ -96,8 +112,9 @@ void TSection::AddText(const std::string& textIn, SourceRange source)
         return;
     }
     if (text.front() == ' ') {
-        bool onlyFloats = !m_text.empty() && m_images.size() == m_text.size()
-            && std::all_of(m_images.begin(), m_images.end(), [](const auto& image) { return image->isFloating(); });
+        const TImageList& all = images();
+        bool onlyFloats = !m_text.empty() && all.size() == m_text.size()
+            && std::all_of(all.begin(), all.end(), [](const auto& image) { return image->isFloating(); });
         if (m_text.empty() || m_text.back() == ' ' || onlyFloats) {
             text.remove_prefix(1);
             ++source.begin;
@@ -136,9 +153,10 @@ void TSection::HRef(TFontFace* face, VerticalOffset offset, const TLinkTarget& u
 
 TImageObj& TSection::AddImage(const TAttributeList& attributes, SourceRange source)
 {
-    m_images.push_back(std::make_unique<TImageObj>(static_cast<int>(m_text.size()), attributes, source));
+    TImageList& all = objects().images;
+    all.push_back(std::make_unique<TImageObj>(static_cast<int>(m_text.size()), attributes, source));
     appendRaw(std::string(1, kImagePlaceholder), source);
-    return *m_images.back();
+    return *all.back();
 }
 
 void TSection::AddFormControl(const std::shared_ptr<TFormControlObj>& control)
@@ -146,7 +164,7 @@ void TSection::AddFormControl(const std::shared_ptr<TFormControlObj>& control)
     if (!control || control->hidden())
         return;
     control->setPosition(static_cast<int>(m_text.size()));
-    m_controls.push_back(control);
+    objects().controls.push_back(control);
     appendRaw(std::string(1, kControlPlaceholder), control->sourceRange());
 }
 

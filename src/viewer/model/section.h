@@ -5,6 +5,7 @@
 #include "viewer/model/linerec.h"
 #include "viewer/model/sectionbase.h"
 
+#include <cstdint>
 #include <memory>
 #include <memory_resource>
 #include <span>
@@ -16,9 +17,10 @@ namespace tessera::viewer {
 
 class TFormControlObj;
 
-enum class Justify : int { NotGiven = 0, Left = 1, Center = 2, Right = 3 };
-enum class ClearKind : int { None = 0, Left = 1, Right = 2, All = 3 };
-enum class ListType : int { Plain = 0, Numbered = 1, Bulleted = 2, Definition = 3 };
+// A long page has hundreds of thousands of sections, so their small fields are kept small.
+enum class Justify : std::uint8_t { NotGiven = 0, Left = 1, Center = 2, Right = 3 };
+enum class ClearKind : std::uint8_t { None = 0, Left = 1, Right = 2, All = 3 };
+enum class ListType : std::uint8_t { Plain = 0, Numbered = 1, Bulleted = 2, Definition = 3 };
 
 // Placeholder bytes in a section's text. Page text can never contain them (the reader drops
 // control characters), so each one always stands for an object of the section.
@@ -69,9 +71,11 @@ public:
     bool empty() const { return m_text.empty(); }
     const TFontList& fonts() const { return m_fonts; }
     TFontList& fonts() { return m_fonts; }
-    const TImageList& images() const { return m_images; }
-    TImageList& images() { return m_images; }
-    const TFormControlList& formControls() const { return m_controls; }
+    // A section without images or controls shares one empty list of each; nothing is ever
+    // added to those.
+    const TImageList& images() const { return m_objects ? m_objects->images : noObjects().images; }
+    TImageList& images() { return m_objects ? m_objects->images : noObjects().images; }
+    const TFormControlList& formControls() const { return m_objects ? m_objects->controls : noObjects().controls; }
     std::span<const TextRun> runs() const { return m_runs; }
     const TMyFont& currentFont() const { return m_currentFont->font; }
 
@@ -95,17 +99,24 @@ protected:
     void appendRaw(std::string_view text, SourceRange source);
 
 private:
+    // Images and controls, which few sections have.
+    struct Objects {
+        TImageList images;
+        TFormControlList controls;
+    };
+    static Objects& noObjects();
+    Objects& objects();
+
     std::string m_text;
     TFontList m_fonts;
-    TImageList m_images;
-    TFormControlList m_controls;
+    std::unique_ptr<Objects> m_objects;
     std::pmr::vector<TextRun> m_runs;
     TFontFace* m_currentFont = nullptr;
     int m_listLevel = 0;
+    int m_itemNumber = 0;
     ListType m_listType = ListType::Plain;
     Justify m_justify = Justify::Left;
     ClearKind m_clear = ClearKind::None;
-    int m_itemNumber = 0;
     bool m_plain = false;
     bool m_fontPending = false; // no text since the last font object
 };
