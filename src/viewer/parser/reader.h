@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace tessera::viewer {
@@ -27,7 +29,7 @@ public:
         // Most characters are plain text: take them without the general path.
         if (m_next < m_size) {
             unsigned char c = static_cast<unsigned char>(m_data[m_next]);
-            if (c >= 32 && c != '<' && c != 127) {
+            if (is(c, kAsIs)) {
                 m_offset = m_next++;
                 m_ch = c;
                 return;
@@ -76,7 +78,7 @@ public:
         std::size_t end = begin;
         while (end < m_size) {
             auto c = static_cast<unsigned char>(m_data[end]);
-            if (c < ' ' || c == '<' || c == 127 || !keep(c))
+            if (!is(c, kAsIs) || !keep(c))
                 break;
             ++end;
         }
@@ -96,7 +98,7 @@ public:
             return {};
         std::size_t begin = m_offset;
         std::size_t end = m_next;
-        while (end < m_size && isLetter(static_cast<unsigned char>(m_data[end])))
+        while (end < m_size && is(static_cast<unsigned char>(m_data[end]), kLetter))
             ++end;
         m_next = end;
         next();
@@ -104,8 +106,28 @@ public:
     }
 
 private:
-    static bool isLetter(int c) { return static_cast<unsigned>((c | 0x20) - 'a') < 26; }
-    static bool plain(unsigned char c) { return c >= ' ' && c != '<' && c != '&' && c != '>' && c != 127; }
+    // What each byte is to the reader, looked up once instead of compared several times.
+    enum ByteClass : std::uint8_t {
+        kAsIs = 1,   // passed through unchanged: printable and not "<"
+        kPlain = 2,  // also not "&" or ">", so part of a text run
+        kLetter = 4, // A-Z, a-z
+    };
+    static constexpr std::array<std::uint8_t, 256> kByteClasses = [] {
+        std::array<std::uint8_t, 256> classes{};
+        for (int c = 32; c < 256; ++c) {
+            if (c == '<' || c == 127)
+                continue;
+            classes[c] = kAsIs;
+            if (c != '&' && c != '>')
+                classes[c] |= kPlain;
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+                classes[c] |= kLetter;
+        }
+        return classes;
+    }();
+    static bool is(unsigned char c, ByteClass what) { return (kByteClasses[c] & what) != 0; }
+    static bool isLetter(int c) { return c >= 0 && c < 256 && is(static_cast<unsigned char>(c), kLetter); }
+    static bool plain(unsigned char c) { return is(c, kPlain); }
     bool plainAt(std::size_t i, bool collapseSpaces) const
     {
         auto c = static_cast<unsigned char>(m_data[i]);
