@@ -1,5 +1,7 @@
 #include "viewer_test_support.h"
 
+#include "viewer/parser/symbols.h"
+
 #include <gtest/gtest.h>
 
 namespace tessera::viewer::testing {
@@ -153,6 +155,32 @@ TEST(ParserDocument, ParagraphAlignmentBelongsToItsOwnParagraph)
               "para\ntext \"[img]text\"\n  img @0 \"a\" right\npara\ntext \"next\"\n");
     EXPECT_EQ(dumpOf("<P ALIGN=center>x<P>next", noFonts()),
               "para\ntext center \"x\"\npara\ntext \"next\"\n");
+}
+
+TEST(ParserSymbols, EveryNameFindsItsSymbolAndNoOther)
+{
+    const char* const tags[] = {
+        "HTML", "TITLE", "BODY", "HEAD", "B", "I", "H", "EM", "STRONG", "U", "CITE", "VAR", "TT", "CODE", "KBD",
+        "SAMP", "OL", "UL", "DIR", "MENU", "DL", "A", "ADDRESS", "BLOCKQUOTE", "PRE", "CENTER", "TABLE", "TD", "TH",
+        "CAPTION", "FORM", "TEXTAREA", "SELECT", "OPTION", "FONT", "SUB", "SUP", "BIG", "SMALL", "P", "MAP", "LI",
+        "BR", "HR", "DD", "DT", "IMG", "BASE", "TR", "BUTTON", "INPUT", "SELECTED", "BASEFONT", "AREA",
+    };
+    for (std::size_t i = 0; i < std::size(tags); ++i)
+        EXPECT_EQ(static_cast<int>(lookupTag(tags[i])), static_cast<int>(i) + 1) << tags[i];
+    const char* const attributes[] = {
+        "HREF", "NAME", "SRC", "ALT", "ALIGN", "TEXT", "BGCOLOR", "LINK", "BACKGROUND", "COLSPAN", "ROWSPAN",
+        "BORDER", "CELLPADDING", "CELLSPACING", "VALIGN", "WIDTH", "START", "VALUE", "TYPE", "CHECKBOX", "RADIO",
+        "METHOD", "ACTION", "CHECKED", "SIZE", "MAXLENGTH", "COLS", "ROWS", "MULTIPLE", "SELECTED", "FACE", "COLOR",
+        "TRANSP", "CLEAR", "ISMAP", "BORDERCOLOR", "USEMAP", "SHAPE", "COORDS", "NOHREF", "HEIGHT", "PLAIN",
+        "NOSHADE",
+    };
+    for (std::size_t i = 0; i < std::size(attributes); ++i)
+        EXPECT_EQ(static_cast<int>(lookupAttribute(attributes[i])), static_cast<int>(i) + 1) << attributes[i];
+    // Names the tables do not hold: near misses, other cases (callers upper-case first), none.
+    for (const char* other : {"", "HTM", "HTMLX", "BLOCKQUOTES", "DIV", "SPAN", "b", "Table", "BB", "AB", "Z"}) {
+        EXPECT_EQ(lookupTag(other), Tag::Unknown) << other;
+        EXPECT_EQ(lookupAttribute(other), AttrSymbol::Unknown) << other;
+    }
 }
 
 } // namespace
