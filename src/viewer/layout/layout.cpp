@@ -52,7 +52,7 @@ std::vector<InlineObject> inlineObjects(TSection& section)
     std::stable_sort(objects.begin(), objects.end(),
                      [](const InlineObject& a, const InlineObject& b) { return a.position < b.position; });
     // Only objects whose placeholder is really in the text take part.
-    const std::string& text = section.text();
+    const std::string_view text = section.text();
     std::erase_if(objects, [&text](const InlineObject& object) {
         return object.position < 0 || object.position >= static_cast<int>(text.size())
             || !isPlaceholder(text[static_cast<std::size_t>(object.position)]);
@@ -292,7 +292,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
     section.sectionHeight = 0;
     section.lines.clear();
     indents.SetLevel(indentLevel(section), y);
-    const std::string& text = section.text();
+    const std::string_view text = section.text();
     const int length = static_cast<int>(text.size());
     section.length = length;
     cursor += length;
@@ -594,7 +594,7 @@ void LayoutEngine::sectionMinMax(TSectionBase& section, int& minWidth, int& maxW
     if (!section.isTextSection())
         return;
     auto& text = static_cast<TSection&>(section);
-    const std::string& chars = text.text();
+    const std::string_view chars = text.text();
     const std::string_view all(chars);
     const int length = static_cast<int>(chars.size());
     TFontList& fonts = text.fonts();

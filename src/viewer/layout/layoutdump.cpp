@@ -38,7 +38,7 @@ const char* kindName(SectionKind kind)
 }
 
 // The visible text of a line: placeholders as [img] and [ctl], trailing spaces kept.
-std::string lineText(const std::string& text, const LineRec& line)
+std::string lineText(std::string_view text, const LineRec& line)
 {
     std::string out;
     for (int i = line.start; i < line.start + line.count && i < static_cast<int>(text.size()); ++i) {

@@ -29,7 +29,7 @@ TFormControlObj* controlAt(TSection& section, int position)
 
 void walkLine(LayoutEngine& engine, TSection& section, const LineRec& line, const std::function<bool(const LinePiece&)>& visit)
 {
-    const std::string& text = section.text();
+    const std::string_view text = section.text();
     const std::string_view all(text);
     TFontList& fonts = section.fonts();
     const int length = static_cast<int>(text.size());

@@ -20,7 +20,7 @@ std::string hex(Color color)
     return buffer;
 }
 
-std::string quoted(const std::string& text)
+std::string quoted(std::string_view text)
 {
     std::string out = "\"";
     for (char c : text) {

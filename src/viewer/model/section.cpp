@@ -27,7 +27,7 @@ TFontFace* offsetFace(TSectionList* master, const TMyFont& font, VerticalOffset 
 }
 
 // Moves a byte index back to the start of the UTF-8 character it falls into.
-int toCharBoundary(const std::string& s, int index)
+int toCharBoundary(std::string_view s, int index)
 {
     index = std::clamp(index, 0, static_cast<int>(s.size()));
     while (index > 0 && index < static_cast<int>(s.size())
@@ -46,7 +46,8 @@ TSection::TSection(TSectionList* master, int listLevel, Justify justify, const T
 
 TSection::TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url,
                    TFontFace* face, VerticalOffset offset)
-    : TSectionBase(master), m_fonts(documentMemory(master)), m_runs(documentMemory(master)),
+    : TSectionBase(master), m_text(documentMemory(master)), m_fonts(documentMemory(master)),
+      m_runs(documentMemory(master)),
       m_currentFont(face), m_listLevel(std::max(0, listLevel)), m_justify(justify)
 {
     TFontFace* drawn = offset == VerticalOffset::Normal ? m_currentFont : offsetFace(master, m_currentFont->font, offset);
@@ -55,7 +56,7 @@ TSection::TSection(TSectionList* master, int listLevel, Justify justify, const T
 }
 
 TSection::TSection(const TSection& other, TSectionList* master)
-    : TSectionBase(other), lines(other.lines), m_text(other.m_text), m_fonts(other.m_fonts, documentMemory(master)),
+    : TSectionBase(other), lines(other.lines), m_text(other.m_text, documentMemory(master)), m_fonts(other.m_fonts, documentMemory(master)),
       m_runs(other.m_runs, documentMemory(master)),
       m_currentFont(documentFace(master, other.m_currentFont->font)),
       m_listLevel(other.m_listLevel), m_itemNumber(other.m_itemNumber), m_listType(other.m_listType),
@@ -155,7 +156,7 @@ TImageObj& TSection::AddImage(const TAttributeList& attributes, SourceRange sour
 {
     TImageList& all = objects().images;
     all.push_back(std::make_unique<TImageObj>(static_cast<int>(m_text.size()), attributes, source));
-    appendRaw(std::string(1, kImagePlaceholder), source);
+    appendRaw(std::string_view(&kImagePlaceholder, 1), source);
     return *all.back();
 }
 
@@ -165,7 +166,7 @@ void TSection::AddFormControl(const std::shared_ptr<TFormControlObj>& control)
         return;
     control->setPosition(static_cast<int>(m_text.size()));
     objects().controls.push_back(control);
-    appendRaw(std::string(1, kControlPlaceholder), control->sourceRange());
+    appendRaw(std::string_view(&kControlPlaceholder, 1), control->sourceRange());
 }
 
 void TSection::prepareForBreak()

@@ -67,7 +67,8 @@ public:
     // A line break: a section still empty gets a single space, so the line keeps its height.
     void prepareForBreak();
 
-    const std::string& text() const { return m_text; }
+    // The text lives in the document's arena, like the section itself.
+    std::string_view text() const { return m_text; }
     bool empty() const { return m_text.empty(); }
     const TFontList& fonts() const { return m_fonts; }
     TFontList& fonts() { return m_fonts; }
@@ -107,7 +108,7 @@ private:
     static Objects& noObjects();
     Objects& objects();
 
-    std::string m_text;
+    std::pmr::string m_text;
     TFontList m_fonts;
     std::unique_ptr<Objects> m_objects;
     std::pmr::vector<TextRun> m_runs;

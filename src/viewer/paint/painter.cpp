@@ -134,7 +134,7 @@ void Painter::paintMarker(TSection& section, int lineIndent, int baseline, int l
 
 void Painter::paintText(TSection& section)
 {
-    const std::string& text = section.text();
+    const std::string_view text = section.text();
     const std::string_view all(text);
     // Floating images are drawn where the indents put them, whichever line holds them.
     for (auto& image : section.images()) {
