@@ -82,6 +82,9 @@ TEST(Colors, NamesAndNumbers)
         {"blue", true, 0x0000FF}, {"fuchsia", true, 0xFF00FF}, {"aqua", true, 0x00FFFF}, {"white", true, 0xFFFFFF},
         {"#FF8000", true, 0xFF8000}, {"ff8000", true, 0xFF8000}, {"#abc", true, 0x000ABC}, {"#GG0000", false, 0},
         {"", false, 0}, {"#", false, 0}, {"grey", false, 0}, {"123456789", false, 0}, {"FF00FF00", true, 0x00FF00},
+        // One "#" is left out wherever it stands; a second one is not a digit.
+        {"12#34", true, 0x001234}, {"#12#34", false, 0}, {"#FF00FF00", true, 0x00FF00}, {"#123456789", false, 0},
+        {"whit", false, 0}, {"whites", false, 0},
     };
     for (const ColorCase& c : cases) {
         std::optional<Color> color = parseHtmlColor(c.text);

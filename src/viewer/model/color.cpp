@@ -1,15 +1,14 @@
 #include "viewer/model/color.h"
 
 #include <array>
-#include <cctype>
-#include <string>
+#include <string_view>
 
 namespace tessera::viewer {
 
 namespace {
 
 struct NamedColor {
-    const char* name;
+    std::string_view name;
     std::uint32_t rgb;
 };
 
@@ -20,14 +19,19 @@ constexpr std::array<NamedColor, 16> kColorNames{{
     {"BLUE", 0x0000FF}, {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
 }};
 
-bool equalsIgnoringCase(std::string_view a, const char* b)
+// Colour names are ASCII, so the comparison is too, whatever the locale.
+bool equalsIgnoringCase(std::string_view a, std::string_view upper)
 {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i]; ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != b[i])
+    if (a.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char c = a[i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c != upper[i])
             return false;
     }
-    return i == a.size() && b[i] == 0;
+    return true;
 }
 
 int hexDigit(char c)
@@ -49,15 +53,17 @@ std::optional<Color> parseHtmlColor(std::string_view text)
         if (equalsIgnoringCase(text, named.name))
             return Color::fromRgb(named.rgb);
     }
-    std::string digits(text);
-    if (std::size_t hash = digits.find('#'); hash != std::string::npos)
-        digits.erase(hash, 1);
+    // One "#", wherever it stands, is left out.
+    std::size_t hash = text.find('#');
+    std::size_t count = text.size() - (hash != std::string_view::npos ? 1 : 0);
     // Up to eight digits make a 32-bit number; only its low three bytes are a colour.
-    if (digits.empty() || digits.size() > 8)
+    if (count == 0 || count > 8)
         return std::nullopt;
     std::uint32_t value = 0;
-    for (char c : digits) {
-        int digit = hexDigit(c);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i == hash)
+            continue;
+        int digit = hexDigit(text[i]);
         if (digit < 0)
             return std::nullopt;
         value = (value << 4) | static_cast<std::uint32_t>(digit);
