@@ -969,7 +969,8 @@ void Parser::table()
     const Justify savedContextJustify = m_contextJustify;
     auto restoreInherited = [&] {
         m_fonts.restore(savedFonts);
-        m_headings = savedHeadings;
+        if (m_headings != savedHeadings)
+            m_headings = savedHeadings;
         m_url = savedUrl;
         m_inLink = savedInLink;
         m_offset = savedOffset;
