@@ -412,7 +412,9 @@ void Parser::readAttributeValue(TAttribute& attribute)
         }
         if (m_reader.ch() == quote)
             m_reader.next();
-        value = std::string(text::trim(value));
+        // Most values have no white space around them, and keep their string as it is.
+        if (std::string_view trimmed = text::trim(value); trimmed.size() != value.size())
+            value = std::string(trimmed);
         std::string_view number(value);
         if (number.find('%') != std::string_view::npos && number.find('%') == number.size() - 1)
             number.remove_suffix(1);
