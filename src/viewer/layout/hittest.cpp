@@ -204,21 +204,7 @@ bool HitTester::CursorToXY(TSectionList& document, int index, int& x, int& y, in
             for (const LineRec& line : text.lines) {
                 int advance = line.lineHeight + line.spaceBefore + line.spaceAfter;
                 if (position >= line.start && position <= line.start + line.count) {
-                    x = line.lineIndent;
-                    const std::string_view all(text.text());
-                    walkLine(m_engine, text, line, [&](const LinePiece& piece) {
-                        if (piece.kind == LinePiece::Kind::FloatingImage)
-                            return true;
-                        if (position >= piece.end) {
-                            x = piece.x + piece.width;
-                            return true;
-                        }
-                        x = piece.x;
-                        if (piece.kind == LinePiece::Kind::Text && piece.font)
-                            x += m_engine.runWidth(*piece.font, all.substr(static_cast<std::size_t>(piece.start),
-                                                                           static_cast<std::size_t>(position - piece.start)));
-                        return false;
-                    });
+                    x = xInLine(text, line, position);
                     y = top;
                     if (lineHeight)
                         *lineHeight = advance;
@@ -230,6 +216,26 @@ bool HitTester::CursorToXY(TSectionList& document, int index, int& x, int& y, in
         return false;
     };
     return search(document, 0);
+}
+
+int HitTester::xInLine(TSection& section, const LineRec& line, int position)
+{
+    const std::string_view all(section.text());
+    int x = line.lineIndent;
+    walkLine(m_engine, section, line, [&](const LinePiece& piece) {
+        if (piece.kind == LinePiece::Kind::FloatingImage)
+            return true;
+        if (position >= piece.end) {
+            x = piece.x + piece.width;
+            return true;
+        }
+        x = piece.x;
+        if (piece.kind == LinePiece::Kind::Text && piece.font && position > piece.start)
+            x += m_engine.runWidth(*piece.font, all.substr(static_cast<std::size_t>(piece.start),
+                                                           static_cast<std::size_t>(position - piece.start)));
+        return false;
+    });
+    return x;
 }
 
 bool HitTester::SectionCursorToXY(TSection& section, int position, int& x, int& y, int* lineHeight)
@@ -251,21 +257,7 @@ bool HitTester::SectionCursorToXY(TSection& section, int position, int& x, int& 
     }
     if (!found)
         return false;
-    const std::string_view all(section.text());
-    x = found->lineIndent;
-    walkLine(m_engine, section, *found, [&](const LinePiece& piece) {
-        if (piece.kind == LinePiece::Kind::FloatingImage)
-            return true;
-        if (position >= piece.end) {
-            x = piece.x + piece.width;
-            return true;
-        }
-        x = piece.x;
-        if (piece.kind == LinePiece::Kind::Text && piece.font && position > piece.start)
-            x += m_engine.runWidth(*piece.font, all.substr(static_cast<std::size_t>(piece.start),
-                                                           static_cast<std::size_t>(position - piece.start)));
-        return false;
-    });
+    x = xInLine(section, *found, position);
     y = foundTop;
     if (lineHeight)
         *lineHeight = found->lineHeight + found->spaceBefore + found->spaceAfter;

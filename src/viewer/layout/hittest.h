@@ -5,6 +5,7 @@
 namespace tessera::viewer {
 
 class LayoutEngine;
+struct LineRec;
 class TFormControlObj;
 class TSection;
 class TSectionList;
@@ -29,6 +30,9 @@ public:
     TFormControlObj* controlAt(TSectionList& document, int x, int y);
 
 private:
+    // Where a character of one of the section's lines starts, from the line's pieces.
+    int xInLine(TSection& section, const LineRec& line, int position);
+
     LayoutEngine& m_engine;
 };
 
