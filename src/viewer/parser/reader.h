@@ -52,18 +52,7 @@ public:
     // one) and leaves the reader on the character after it.
     std::string_view takePlainRun(bool collapseSpaces)
     {
-        // The current character must be the raw byte at its offset, not a translated one.
-        if (m_ch == kEof || m_offset + 1 != m_next)
-            return {};
-        std::size_t begin = m_offset;
-        std::size_t end = begin;
-        while (end < m_size && plainAt(end, collapseSpaces))
-            ++end;
-        if (end == begin)
-            return {};
-        m_next = end;
-        next();
-        return std::string_view(m_data + begin, end - begin);
+        return takeRun([&](std::size_t i) { return plainAt(i, collapseSpaces); });
     }
 
     // Takes the run of bytes from the current character on for which `keep` holds, among those
@@ -72,21 +61,10 @@ public:
     template <typename Keep>
     std::string_view takeWhile(Keep keep)
     {
-        if (m_ch == kEof || m_offset + 1 != m_next)
-            return {};
-        std::size_t begin = m_offset;
-        std::size_t end = begin;
-        while (end < m_size) {
-            auto c = static_cast<unsigned char>(m_data[end]);
-            if (!is(c, kAsIs) || !keep(c))
-                break;
-            ++end;
-        }
-        if (end == begin)
-            return {};
-        m_next = end;
-        next();
-        return std::string_view(m_data + begin, end - begin);
+        return takeRun([&](std::size_t i) {
+            auto c = static_cast<unsigned char>(m_data[i]);
+            return is(c, kAsIs) && keep(c);
+        });
     }
 
     // Takes the run of ASCII letters from the current character on (letters are never
@@ -106,6 +84,25 @@ public:
     }
 
 private:
+    // The run of source bytes from the current character on whose offsets `accept` takes, as
+    // the reader would pass them one by one. The current character must be the raw byte at its
+    // offset, not a translated one. Leaves the reader on the character after the run.
+    template <typename Accept>
+    std::string_view takeRun(Accept accept)
+    {
+        if (m_ch == kEof || m_offset + 1 != m_next)
+            return {};
+        std::size_t begin = m_offset;
+        std::size_t end = begin;
+        while (end < m_size && accept(end))
+            ++end;
+        if (end == begin)
+            return {};
+        m_next = end;
+        next();
+        return std::string_view(m_data + begin, end - begin);
+    }
+
     // What each byte is to the reader, looked up once instead of compared several times.
     enum ByteClass : std::uint8_t {
         kAsIs = 1,   // passed through unchanged: printable and not "<"
