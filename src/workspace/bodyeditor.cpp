@@ -1,5 +1,7 @@
 #include "workspace/bodyeditor.h"
 
+#include "workspace/tagtexts.h"
+
 #include <algorithm>
 #include <array>
 
@@ -21,7 +23,7 @@ constexpr std::array<NamedColour, 16> namedColours { {
 
 QString hexValue(const QColor& colour)
 {
-    return QLatin1Char('#') + colourHex(colour);
+    return QLatin1Char('#') + TagTexts::colourHex(colour);
 }
 
 std::optional<int> parseMargin(const QString& text)
@@ -34,15 +36,6 @@ std::optional<int> parseMargin(const QString& text)
 }
 
 } // namespace
-
-QString colourHex(const QColor& colour)
-{
-    return QStringLiteral("%1%2%3")
-        .arg(colour.red(), 2, 16, QLatin1Char('0'))
-        .arg(colour.green(), 2, 16, QLatin1Char('0'))
-        .arg(colour.blue(), 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
 
 std::optional<QColor> parseColour(QStringView text)
 {

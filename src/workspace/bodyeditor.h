@@ -25,8 +25,6 @@ struct BodyAttributes {
     bool operator==(const BodyAttributes&) const = default;
 };
 
-// "RRGGBB" in upper case, two digits per component.
-QString colourHex(const QColor& colour);
 // Six hexadecimal digits with an optional "#", or one of the sixteen colour names of HTML;
 // nothing for any other text.
 std::optional<QColor> parseColour(QStringView text);

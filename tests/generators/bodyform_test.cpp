@@ -1,6 +1,7 @@
 #include "generators/bodyform.h"
 
 #include "viewer/control/pageviewer.h"
+#include "workspace/tagtexts.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -95,8 +96,8 @@ TEST(BodyForm, backgroundColourIsThePreviewsAndTheColourButtonSetsTheBars)
     f.form.ColorButtonClick();
     EXPECT_EQ(f.bars(), "51,102,153");
     const BodyEditor::BodyAttributes body = f.form.bodySettings();
-    EXPECT_EQ(BodyEditor::colourHex(body.background) + BodyEditor::colourHex(body.link)
-            + BodyEditor::colourHex(body.text),
+    EXPECT_EQ(TagTexts::colourHex(body.background) + TagTexts::colourHex(body.link)
+            + TagTexts::colourHex(body.text),
         "00FFFF336699000000");
 }
 
