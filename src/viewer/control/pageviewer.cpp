@@ -263,11 +263,16 @@ void TPageViewer::applyFonts()
     m_document->viewImages = m_viewImages;
 }
 
+void TPageViewer::restyle()
+{
+    applyFonts();
+    layoutDocument();
+}
+
 void TPageViewer::setDefBackground(const QColor& color)
 {
     m_background = color;
-    applyFonts();
-    layoutDocument();
+    restyle();
 }
 
 void TPageViewer::setDefFontName(const QString& name)
@@ -275,8 +280,7 @@ void TPageViewer::setDefFontName(const QString& name)
     if (name.trimmed().isEmpty())
         return;
     m_fontName = name;
-    applyFonts();
-    layoutDocument();
+    restyle();
 }
 
 void TPageViewer::setDefPreFontName(const QString& name)
@@ -284,29 +288,25 @@ void TPageViewer::setDefPreFontName(const QString& name)
     if (name.trimmed().isEmpty())
         return;
     m_preFontName = name;
-    applyFonts();
-    layoutDocument();
+    restyle();
 }
 
 void TPageViewer::setDefFontSize(int size)
 {
     m_fontSize = std::clamp(size, TSectionList::kMinFontSize, TSectionList::kMaxFontSize);
-    applyFonts();
-    layoutDocument();
+    restyle();
 }
 
 void TPageViewer::setDefFontColor(const QColor& color)
 {
     m_fontColor = color;
-    applyFonts();
-    layoutDocument();
+    restyle();
 }
 
 void TPageViewer::setDefHotSpotColor(const QColor& color)
 {
     m_linkColor = color;
-    applyFonts();
-    layoutDocument();
+    restyle();
 }
 
 void TPageViewer::setImageCacheCount(int count) { m_pictures.setCount(count); }

@@ -217,6 +217,8 @@ private:
     TMyFont controlFont() const;
     void bringIntoView(const QRect& documentRect);
     void applyFonts();
+    // Puts the default fonts and colours into effect and lays the document out again.
+    void restyle();
     void takeSubmission(FormSubmission submission);
 
     std::unique_ptr<TSectionList> m_document;
