@@ -108,21 +108,19 @@ std::optional<QString> PreviewController::renderedText()
 {
     if (!m_split || m_split->isProcessing())
         return std::nullopt;
-    const int before = m_failedRefreshes;
-    RefreshViewer(m_split->position(), m_split);
-    if (m_failedRefreshes != before)
+    if (!RefreshViewer(m_split->position(), m_split))
         return std::nullopt;
     return m_split->documentText();
 }
 
-void PreviewController::RefreshViewer(std::uint32_t position, PreviewViewer* viewer)
+bool PreviewController::RefreshViewer(std::uint32_t position, PreviewViewer* viewer)
 {
     if (!viewer)
-        return;
+        return false;
     if (viewer->isProcessing()) {
         if (viewer == m_split)
             m_retry.start();
-        return;
+        return false;
     }
     ++m_refreshes;
     QString error;
@@ -139,10 +137,10 @@ void PreviewController::RefreshViewer(std::uint32_t position, PreviewViewer* vie
         }
     }
     if (error.isEmpty())
-        return;
-    ++m_failedRefreshes;
+        return true;
     if (m_host.showMessage)
         m_host.showMessage(error);
+    return false;
 }
 
 void PreviewController::editorChanged()

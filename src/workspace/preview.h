@@ -74,7 +74,8 @@ public:
     // Renders the page in the split preview and returns its text as displayed; nothing when
     // the page could not be rendered (the message has been shown) or a load is still running.
     std::optional<QString> renderedText();
-    void RefreshViewer(std::uint32_t position, PreviewViewer* viewer);
+    // False when the viewer was busy or the page could not be shown (the message has been shown).
+    bool RefreshViewer(std::uint32_t position, PreviewViewer* viewer);
     // The editor text changed; with live preview on the preview follows, at most one
     // refresh waiting at any time.
     void editorChanged();
@@ -118,7 +119,6 @@ private:
     QTimer m_liveTimer;
     QTimer m_retry;
     int m_refreshes = 0;
-    int m_failedRefreshes = 0;
     bool m_followCaret = false;
     std::size_t m_caret = 0;
     bool m_caretKnown = false;
