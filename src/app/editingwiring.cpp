@@ -224,6 +224,6 @@ void EditingWiring::showParameterForm(const QString& parameter)
     TParmForm& form = parameterForm();
     form.setPage(page);
     form.FormShow(m_window.webPage()->GetSelText());
-    form.exec();
-    m_preview.controller().UpdateWebView();
+    if (form.exec() == QDialog::Accepted)
+        m_preview.controller().UpdateWebView();
 }
