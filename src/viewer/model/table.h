@@ -6,6 +6,7 @@
 #include "viewer/model/sectionbase.h"
 
 #include <memory>
+#include <memory_resource>
 #include <vector>
 
 namespace tessera::viewer {
@@ -56,7 +57,8 @@ private:
 };
 
 // A row of a table. A null entry is an empty slot (where a span reaches, added by layout).
-using TCellList = std::vector<ArenaPtr<TCellObj>>;
+// A row's cells; the parser keeps them in the document's arena.
+using TCellList = std::pmr::vector<ArenaPtr<TCellObj>>;
 
 // A section holding a table.
 class ThtmlTable : public TSectionBase {

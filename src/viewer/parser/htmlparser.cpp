@@ -995,7 +995,7 @@ void Parser::table()
     EndSet captionEnd = cellEnd;
     captionEnd.end(Tag::Caption);
 
-    TCellList row;
+    TCellList row(documentMemory(&m_doc));
     bool sawRow = false;
     Justify rowJustify = Justify::NotGiven;
     ArenaPtr<TCellObj> cell;
@@ -1031,7 +1031,7 @@ void Parser::table()
                 // Rows of a table mostly have as many cells as the one before.
                 std::size_t cells = row.size();
                 tableRef.addRow(std::move(row));
-                row = TCellList();
+                row = TCellList(documentMemory(&m_doc));
                 row.reserve(cells);
             }
             sawRow = true;
