@@ -380,8 +380,9 @@ std::string_view Parser::readName()
     std::string_view letters = m_reader.takeLetters();
     std::size_t length = std::min(letters.size(), m_name.size());
     bool tooLong = letters.size() > m_name.size();
+    // Only ASCII letters come here, and clearing one bit upper-cases those.
     for (std::size_t i = 0; i < length; ++i)
-        m_name[i] = text::upper(letters[i]);
+        m_name[i] = static_cast<char>(letters[i] & ~0x20);
     // No name the reader knows is that long; "?" matches none.
     return tooLong ? std::string_view("?") : std::string_view(m_name.data(), length);
 }
