@@ -6,7 +6,6 @@
 #include "viewer/model/sectionbase.h"
 
 #include <memory>
-#include <memory_resource>
 #include <vector>
 
 namespace tessera::viewer {
@@ -57,8 +56,7 @@ private:
 };
 
 // A row of a table. A null entry is an empty slot (where a span reaches, added by layout).
-// A row's cells; the parser keeps them in the document's arena.
-using TCellList = std::pmr::vector<ArenaPtr<TCellObj>>;
+using TCellList = std::vector<ArenaPtr<TCellObj>>;
 
 // A section holding a table.
 class ThtmlTable : public TSectionBase {

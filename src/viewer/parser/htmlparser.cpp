@@ -996,7 +996,7 @@ void Parser::table()
     EndSet captionEnd = cellEnd;
     captionEnd.end(Tag::Caption);
 
-    TCellList row(documentMemory(&m_doc));
+    TCellList row;
     bool sawRow = false;
     Justify rowJustify = Justify::NotGiven;
     ArenaPtr<TCellObj> cell;
@@ -1032,7 +1032,7 @@ void Parser::table()
                 // Rows of a table mostly have as many cells as the one before.
                 std::size_t cells = row.size();
                 tableRef.addRow(std::move(row));
-                row = TCellList(documentMemory(&m_doc));
+                row = TCellList();
                 row.reserve(cells);
             }
             sawRow = true;
