@@ -42,6 +42,37 @@ TEST(DocumentArena, HandsOutAlignedSeparateMemory)
     }
 }
 
+TEST(DocumentArena, ReleasedBlocksServeOneArenaAtATime)
+{
+    constexpr std::size_t kBlocks = 4;
+    auto fill = [](DocumentArena& arena, int mark) {
+        std::vector<unsigned char*> blocks;
+        for (std::size_t i = 0; i < kBlocks; ++i) {
+            auto* memory = static_cast<unsigned char*>(arena.allocate(DocumentArena::kBlockSize - 64, 8));
+            std::memset(memory, mark, DocumentArena::kBlockSize - 64);
+            blocks.push_back(memory);
+        }
+        return blocks;
+    };
+    {
+        DocumentArena earlier;
+        fill(earlier, 1);
+    } // its blocks go to the pool
+    DocumentArena first;
+    DocumentArena second;
+    std::vector<unsigned char*> ofFirst = fill(first, 2);
+    std::vector<unsigned char*> ofSecond = fill(second, 3);
+    for (unsigned char* memory : ofFirst) {
+        EXPECT_EQ(memory[0], 2);
+        EXPECT_EQ(memory[DocumentArena::kBlockSize - 65], 2);
+    }
+    for (unsigned char* memory : ofSecond)
+        EXPECT_EQ(memory[0], 3);
+    first.release();
+    DocumentArena::freePooledBlocks(); // the second arena's blocks are its own still
+    EXPECT_EQ(ofSecond.back()[DocumentArena::kBlockSize - 65], 3);
+}
+
 TEST(FontFaces, ScalingACopyLeavesTheOriginalAlone)
 {
     // A copy shares the original's faces until its own fonts change.
