@@ -3,6 +3,7 @@
 #include "viewer/model/fixedsections.h"
 #include "viewer/model/formcontrol.h"
 #include "viewer/model/imageobj.h"
+#include "viewer/model/indentmanager.h"
 #include "viewer/model/section.h"
 #include "viewer/model/sectionlist.h"
 #include "viewer/model/table.h"
@@ -234,18 +235,29 @@ LayoutResult LayoutEngine::layoutDocument(TSectionList& document, int width)
     return result;
 }
 
+LayoutEngine::LayoutEngine(TextMeasurer& measurer) : m_measurer(measurer) {}
+
+LayoutEngine::~LayoutEngine() = default;
+
 int LayoutEngine::layoutCell(TCell& cell, int x, int y, int width, int& cursor, int& maxWidth)
 {
-    cell.indents.Clear();
-    cell.indents.Reset(x, x + width);
+    if (m_cellDepth == m_cellIndents.size())
+        m_cellIndents.push_back(std::make_unique<IndentManager>());
+    IndentManager& indents = *m_cellIndents[m_cellDepth];
+    struct Nesting {
+        std::size_t& depth;
+        ~Nesting() { --depth; }
+    } nesting{++m_cellDepth};
+    indents.Clear();
+    indents.Reset(x, x + width);
     int height = 0;
     maxWidth = 0;
     for (auto& section : cell.sections()) {
         int sectionWidth = 0;
-        height += layoutSection(*section, cell.indents, y + height, cursor, sectionWidth);
+        height += layoutSection(*section, indents, y + height, cursor, sectionWidth);
         maxWidth = std::max(maxWidth, sectionWidth);
     }
-    height = std::max(height, cell.indents.ImageBottom() - y);
+    height = std::max(height, indents.ImageBottom() - y);
     return height;
 }
 

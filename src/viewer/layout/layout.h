@@ -3,6 +3,7 @@
 #include "viewer/layout/textmeasurer.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +33,8 @@ class LayoutEngine {
 public:
     static constexpr int kPreformattedWidth = 32000;
 
-    explicit LayoutEngine(TextMeasurer& measurer) : m_measurer(measurer) {}
+    explicit LayoutEngine(TextMeasurer& measurer);
+    ~LayoutEngine();
 
     // Sizes the form controls, then lays out every section from Y = 0 between X = 0 and
     // `width`. A layout error (a table with too many columns) empties the document before it
@@ -65,6 +67,10 @@ private:
 
     TextMeasurer& m_measurer;
     long long m_pass = 0;
+    // The indents of each cell being laid out, outermost first: a cell needs them only while
+    // its sections are placed, so they are kept here for reuse rather than in every cell.
+    std::vector<std::unique_ptr<IndentManager>> m_cellIndents;
+    std::size_t m_cellDepth = 0;
 };
 
 // Moves everything laid out in a cell down by dy (a table row placing its content).

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "viewer/model/arenaptr.h"
-#include "viewer/model/indentmanager.h"
 #include "viewer/model/sectionbase.h"
 
 #include <memory>
@@ -41,9 +40,6 @@ public:
 
     TSectionList* master() const { return m_master; }
     void setMaster(TSectionList* master) { m_master = master; }
-
-    // Used by layout.
-    IndentManager indents;
 
 private:
     TSectionList* m_master = nullptr;
