@@ -102,9 +102,10 @@ TEST(FontFaces, ScalingACopyLeavesTheOriginalAlone)
 
 TEST(FontFaces, ACopyOutlivesTheOriginal)
 {
-    // Faces belong to their document: a copy, in a table cell too, keeps its fonts when the
-    // original is gone.
-    const std::string html = "a<B>b</B><TABLE><TR><TD><I>c</I><SUB>d</SUB></TABLE><UL><LI><TT>e</TT></UL>";
+    // Faces and link targets belong to their document: a copy, in a table cell too, keeps its
+    // fonts and links when the original is gone.
+    const std::string html = "a<B>b</B><TABLE><TR><TD><I>c</I><SUB>d</SUB><A HREF=\"cell.htm\">l</A></TABLE>"
+                             "<UL><LI><TT>e</TT></UL><A HREF=\"far.htm#x\">f<B>g</B></A>";
     Parsed page = parse(html);
     const std::string before = page.dump();
     Parsed copy;
@@ -116,6 +117,11 @@ TEST(FontFaces, ACopyOutlivesTheOriginal)
     ASSERT_EQ(fonts.count(), 3);
     EXPECT_EQ(fonts[0].face, fonts[2].face);
     EXPECT_NE(fonts[0].face, again.text(0).fonts()[0].face);
+    // The font changes inside one link share its target in the copy too.
+    const TFontList& linked = copy.text(copy.document->count() - 1).fonts();
+    ASSERT_GE(linked.count(), 2);
+    EXPECT_EQ(linked[0].url.str(), "far.htm#x");
+    EXPECT_EQ(&linked[0].url.str(), &linked[1].url.str());
 }
 
 TEST(Documents, ParseAgainAfterClear)

@@ -44,6 +44,13 @@ TFontFace* TFontFaces::intern(const TMyFont& font)
     return m_recent.front();
 }
 
+TLinkTarget TLinkTargets::add(std::string url)
+{
+    if (url.empty())
+        return TLinkTarget();
+    return TLinkTarget(&m_urls.emplace_back(std::move(url)));
+}
+
 void TFontFaces::clear()
 {
     m_faces.clear();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <deque>
 #include <memory>
 #include <memory_resource>
 #include <span>
@@ -43,15 +44,13 @@ private:
     std::array<TFontFace*, 4> m_recent{};
 };
 
-// The target of a link, shared by every font change and section inside the link rather than
-// copied into each.
+// The target of a link. The text belongs to the document's link targets (TLinkTargets), which
+// keep it as long as the document's elements, so every font change and section inside the
+// link holds the same plain pointer: copying or dropping one costs nothing.
 class TLinkTarget {
 public:
     TLinkTarget() = default;
-    explicit TLinkTarget(std::string url)
-        : m_url(url.empty() ? nullptr : std::make_shared<const std::string>(std::move(url)))
-    {
-    }
+    explicit TLinkTarget(const std::string* url) : m_url(url && !url->empty() ? url : nullptr) {}
 
     bool empty() const { return !m_url; }
     std::size_t size() const { return m_url ? m_url->size() : 0; }
@@ -64,7 +63,17 @@ public:
     operator const std::string&() const { return str(); }
 
 private:
-    std::shared_ptr<const std::string> m_url;
+    const std::string* m_url = nullptr;
+};
+
+// The link targets of one document. A target stays where it is until clear().
+class TLinkTargets {
+public:
+    TLinkTarget add(std::string url);
+    void clear() { m_urls.clear(); }
+
+private:
+    std::deque<std::string> m_urls;
 };
 
 // A font change inside a section: from `position` (a byte index into the section's UTF-8 text)

@@ -63,9 +63,20 @@ TSection::TSection(const TSection& other, TSectionList* master)
       m_justify(other.m_justify), m_clear(other.m_clear), m_plain(other.m_plain), m_fontPending(other.m_fontPending)
 {
     setMaster(master);
-    // Faces belong to a document, so the copy takes its own document's.
-    for (TFontObj& font : m_fonts.items())
+    // Faces and link targets belong to a document, so the copy takes its own document's. The
+    // font changes inside one link share its target in the copy too.
+    const std::string* copiedFrom = nullptr;
+    TLinkTarget copied;
+    for (TFontObj& font : m_fonts.items()) {
         font.face = documentFace(master, font.face->font);
+        if (font.url.empty())
+            continue;
+        if (&font.url.str() != copiedFrom) {
+            copiedFrom = &font.url.str();
+            copied = documentLink(master, font.url.str());
+        }
+        font.url = copied;
+    }
     if (other.m_objects) {
         objects().controls = other.m_objects->controls;
         for (const auto& image : other.m_objects->images)

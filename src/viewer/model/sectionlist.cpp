@@ -70,6 +70,12 @@ TFontFace* documentFace(TSectionList* master, const TMyFont& font)
     return master ? master->fontFaces().intern(font) : loose.intern(font);
 }
 
+TLinkTarget documentLink(TSectionList* master, std::string url)
+{
+    static TLinkTargets loose;
+    return master ? master->linkTargets().add(std::move(url)) : loose.add(std::move(url));
+}
+
 // The sections live in the base cell, which outlives the arena; they go first.
 TSectionList::~TSectionList() { clearSections(); }
 
@@ -79,6 +85,7 @@ void TSectionList::Clear()
     m_forms.clear();
     m_maps.clear();
     m_faces.clear();
+    m_links.clear();
     m_arena.release();
     m_backgroundImageName.clear();
     m_backgroundBitmap.reset();

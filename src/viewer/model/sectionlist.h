@@ -23,6 +23,8 @@ class TImageObj;
 // The document's shared face for a font (a face that lives for the whole run for an element
 // outside documents).
 TFontFace* documentFace(TSectionList* master, const TMyFont& font);
+// A link target kept by the document (by elements outside any document: kept for good).
+TLinkTarget documentLink(TSectionList* master, std::string url);
 
 // A named anchor (A NAME): the upper-cased name and the section that holds it.
 struct AnchorName {
@@ -127,11 +129,13 @@ public:
     // drops the arena.
     std::pmr::memory_resource* arena() { return &m_arena; }
     TFontFaces& fontFaces() { return m_faces; }
+    TLinkTargets& linkTargets() { return m_links; }
 
 private:
     // Declared first, so that it is still there while the members below are destroyed.
     DocumentArena m_arena;
     TFontFaces m_faces;
+    TLinkTargets m_links;
     std::string m_fontName = kDefaultFontName;
     std::string m_preFontName = kDefaultPreFontName;
     int m_fontSize = kDefaultFontSize;

@@ -866,7 +866,7 @@ void Parser::link()
             font.underline = true;
             font.color = m_doc.linkColor();
             if (pushFont(font)) {
-                m_url = TLinkTarget(href->name);
+                m_url = documentLink(&m_doc, href->name);
                 m_inLink = true;
                 if (m_section)
                     m_section->HRef(currentFace(), m_offset, m_url);
