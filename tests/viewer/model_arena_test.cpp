@@ -1,6 +1,7 @@
 #include "viewer_test_support.h"
 
 #include "viewer/model/arena.h"
+#include "viewer/model/arenaarray.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,27 @@ TEST(DocumentArena, ReleasedBlocksServeOneArenaAtATime)
     first.release();
     DocumentArena::freePooledBlocks(); // the second arena's blocks are its own still
     EXPECT_EQ(ofSecond.back()[DocumentArena::kBlockSize - 65], 3);
+}
+
+TEST(ArenaArray, GrowsKeepingItsValuesInAnArenaAndOnTheHeap)
+{
+    DocumentArena arena;
+    for (DocumentArena* memory : {&arena, static_cast<DocumentArena*>(nullptr)}) {
+        ArenaArray<int> numbers;
+        numbers.append(memory, nullptr, 0);
+        EXPECT_TRUE(numbers.empty());
+        for (int i = 0; i < 100; ++i) {
+            // Pushing one of its own values while it grows copies the value first.
+            numbers.push_back(memory, i == 0 ? 0 : numbers[static_cast<std::size_t>(i - 1)] + 1);
+        }
+        const int more[] = {100, 101, 102};
+        numbers.append(memory, more, std::size(more));
+        ASSERT_EQ(numbers.size(), 103u);
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            EXPECT_EQ(numbers[i], static_cast<int>(i));
+        numbers.release(memory); // heap memory goes back; the leak checker holds us to it
+        EXPECT_TRUE(numbers.empty());
+    }
 }
 
 TEST(FontFaces, ScalingACopyLeavesTheOriginalAlone)

@@ -12,7 +12,7 @@ namespace tessera::viewer {
 // without bound, it wastes at most one block. Released blocks of the fixed size wait in a
 // shared pool for the next document: the preview parses the page again after every edit, and
 // taking blocks from the pool spares it the heap's work and faulting fresh pages in each time.
-class DocumentArena : public std::pmr::memory_resource {
+class DocumentArena final : public std::pmr::memory_resource {
 public:
     static constexpr std::size_t kBlockSize = 64 * 1024;
     // What the pool keeps at most, in blocks; more goes back to the heap.
@@ -23,13 +23,8 @@ public:
     DocumentArena& operator=(const DocumentArena&) = delete;
     ~DocumentArena() override { release(); }
 
-    // Gives every block back; whatever was allocated from them is gone.
-    void release();
-    // Returns the pool's blocks to the heap.
-    static void freePooledBlocks();
-
-private:
-    void* do_allocate(std::size_t bytes, std::size_t alignment) override
+    // The same as allocate(), without the call through the memory resource's table.
+    void* take(std::size_t bytes, std::size_t alignment)
     {
         // Alignments are powers of two; the padding brings the next free byte to one.
         std::size_t padding = (alignment - reinterpret_cast<std::uintptr_t>(m_next) % alignment) % alignment;
@@ -41,6 +36,13 @@ private:
         }
         return allocateInNewBlock(bytes, alignment);
     }
+    // Gives every block back; whatever was allocated from them is gone.
+    void release();
+    // Returns the pool's blocks to the heap.
+    static void freePooledBlocks();
+
+private:
+    void* do_allocate(std::size_t bytes, std::size_t alignment) override { return take(bytes, alignment); }
     void* allocateInNewBlock(std::size_t bytes, std::size_t alignment);
     void do_deallocate(void*, std::size_t, std::size_t) override {}
     bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }

@@ -59,13 +59,14 @@ void TFontFaces::clear()
 
 int TFontList::indexAt(int position) const
 {
-    if (m_items.empty())
+    std::span<const TFontObj> fonts = m_items.items();
+    if (fonts.empty())
         return -1;
-    auto after = std::upper_bound(m_items.begin(), m_items.end(), position,
+    auto after = std::upper_bound(fonts.begin(), fonts.end(), position,
                                   [](int pos, const TFontObj& font) { return pos < font.position; });
-    if (after == m_items.begin())
+    if (after == fonts.begin())
         return 0;
-    return static_cast<int>(after - m_items.begin()) - 1;
+    return static_cast<int>(after - fonts.begin()) - 1;
 }
 
 const TFontObj* TFontList::fontAt(int position) const

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "viewer/model/arenaarray.h"
 #include "viewer/model/font.h"
 
 #include <array>
 #include <cstddef>
 #include <deque>
 #include <memory>
-#include <memory_resource>
 #include <span>
 #include <string>
 #include <unordered_map>
@@ -89,13 +89,18 @@ struct TFontObj {
     FontMetrics& metrics() const { return face->metrics; }
 };
 
-// Font changes of one section, ordered by position; the first is at position 0.
+// Font changes of one section, ordered by position; the first is at position 0. They live in
+// the section's arena, which the section names for every change.
 class TFontList {
 public:
     TFontList() = default;
-    // The objects live in the given memory (the document's arena), as a section has one or more.
-    explicit TFontList(std::pmr::memory_resource* memory) : m_items(memory) {}
-    TFontList(const TFontList& other, std::pmr::memory_resource* memory) : m_items(other.m_items, memory) {}
+
+    void assign(DocumentArena* arena, const TFontList& other)
+    {
+        m_items.release(arena);
+        m_items.append(arena, other.m_items.data(), other.m_items.size());
+    }
+    void release(DocumentArena* arena) { m_items.release(arena); }
 
     bool empty() const { return m_items.empty(); }
     int count() const { return static_cast<int>(m_items.size()); }
@@ -103,9 +108,9 @@ public:
     TFontObj& operator[](int index) { return m_items[static_cast<std::size_t>(index)]; }
     const TFontObj& back() const { return m_items.back(); }
     TFontObj& back() { return m_items.back(); }
-    void add(TFontObj font) { m_items.push_back(std::move(font)); }
-    std::span<const TFontObj> items() const { return m_items; }
-    std::span<TFontObj> items() { return m_items; }
+    void add(DocumentArena* arena, const TFontObj& font) { m_items.push_back(arena, font); }
+    std::span<const TFontObj> items() const { return m_items.items(); }
+    std::span<TFontObj> items() { return m_items.items(); }
 
     // Index of the font object in effect at a text position (-1 when the list is empty).
     int indexAt(int position) const;
@@ -114,7 +119,7 @@ public:
     int charsToNextChange(int position, int textLength) const;
 
 private:
-    std::pmr::vector<TFontObj> m_items;
+    ArenaArray<TFontObj> m_items;
 };
 
 } // namespace tessera::viewer

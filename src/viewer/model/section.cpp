@@ -46,23 +46,29 @@ TSection::TSection(TSectionList* master, int listLevel, Justify justify, const T
 
 TSection::TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url,
                    TFontFace* face, VerticalOffset offset)
-    : TSectionBase(master), m_text(documentMemory(master)), m_fonts(documentMemory(master)),
-      m_runs(documentMemory(master)),
-      m_currentFont(face), m_listLevel(std::max(0, listLevel)), m_justify(justify)
+    : TSectionBase(master), m_arena(documentArena(master)), m_currentFont(face),
+      m_listLevel(std::max(0, listLevel)), m_justify(justify)
 {
     TFontFace* drawn = offset == VerticalOffset::Normal ? m_currentFont : offsetFace(master, m_currentFont->font, offset);
-    m_fonts.add(TFontObj{0, offset, drawn, url});
+    m_fonts.add(m_arena, TFontObj{0, offset, drawn, url});
     m_fontPending = true;
 }
 
 TSection::TSection(const TSection& other, TSectionList* master)
-    : TSectionBase(other), lines(other.lines), m_text(other.m_text, documentMemory(master)), m_fonts(other.m_fonts, documentMemory(master)),
-      m_runs(other.m_runs, documentMemory(master)),
+    : TSectionBase(other), lines(other.lines), m_arena(documentArena(master)),
       m_currentFont(documentFace(master, other.m_currentFont->font)),
       m_listLevel(other.m_listLevel), m_itemNumber(other.m_itemNumber), m_listType(other.m_listType),
       m_justify(other.m_justify), m_clear(other.m_clear), m_plain(other.m_plain), m_fontPending(other.m_fontPending)
 {
     setMaster(master);
+    try {
+        m_text.append(m_arena, other.m_text.data(), other.m_text.size());
+        m_fonts.assign(m_arena, other.m_fonts);
+        m_runs.append(m_arena, other.m_runs.data(), other.m_runs.size());
+    } catch (...) {
+        releaseArrays();
+        throw;
+    }
     // Faces and link targets belong to a document, so the copy takes its own document's. The
     // font changes inside one link share its target in the copy too.
     const std::string* copiedFrom = nullptr;
@@ -82,6 +88,15 @@ TSection::TSection(const TSection& other, TSectionList* master)
         for (const auto& image : other.m_objects->images)
             m_objects->images.push_back(std::make_unique<TImageObj>(*image));
     }
+}
+
+TSection::~TSection() { releaseArrays(); }
+
+void TSection::releaseArrays()
+{
+    m_text.release(m_arena);
+    m_fonts.release(m_arena);
+    m_runs.release(m_arena);
 }
 
 TSection::Objects& TSection::noObjects()
@@ -106,8 +121,8 @@ void TSection::appendRaw(std::string_view text, SourceRange source)
 {
     if (text.empty())
         return;
-    m_runs.push_back(TextRun{static_cast<int>(m_text.size()), static_cast<int>(text.size()), source});
-    m_text += text;
+    m_runs.push_back(m_arena, TextRun{static_cast<int>(m_text.size()), static_cast<int>(text.size()), source});
+    m_text.append(m_arena, text.data(), text.size());
     m_fontPending = false;
 }
 
@@ -149,7 +164,7 @@ void TSection::ChangeFont(TFontFace* face, VerticalOffset offset)
         last.verticalOffset = offset;
         return;
     }
-    m_fonts.add(TFontObj{static_cast<int>(m_text.size()), offset, drawn, last.url});
+    m_fonts.add(m_arena, TFontObj{static_cast<int>(m_text.size()), offset, drawn, last.url});
 }
 
 void TSection::HRef(const TMyFont& font, VerticalOffset offset, const TLinkTarget& url)
@@ -194,8 +209,8 @@ void TSection::CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) con
     if (from >= textLength || to <= 0 || from >= to) {
         return;
     }
-    from = toCharBoundary(m_text, from);
-    to = toCharBoundary(m_text, to);
+    from = toCharBoundary(text(), from);
+    to = toCharBoundary(text(), to);
     std::string_view piece(m_text.data() + from, static_cast<std::size_t>(to - from));
     // A selection running past the section's end takes the line end with it.
     if (selEnd - startCursor > textLength)
@@ -211,11 +226,12 @@ int TSection::FindString(const std::string& needle, int from) const
     int start = std::max(0, from - startCursor);
     if (start + static_cast<int>(needle.size()) > static_cast<int>(m_text.size()))
         return -1;
-    auto found = std::search(m_text.begin() + start, m_text.end(), needle.begin(), needle.end(),
+    std::string_view haystack = text();
+    auto found = std::search(haystack.begin() + start, haystack.end(), needle.begin(), needle.end(),
                              [](char a, char b) { return text::upper(a) == text::upper(b); });
-    if (found == m_text.end())
+    if (found == haystack.end())
         return -1;
-    return startCursor + static_cast<int>(found - m_text.begin());
+    return startCursor + static_cast<int>(found - haystack.begin());
 }
 
 TPreFormated::TPreFormated(TSectionList* master, int listLevel, const TMyFont& font)

@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <memory_resource>
 #include <span>
 #include <string>
 #include <string_view>
@@ -49,6 +48,10 @@ public:
     TSection(TSectionList* master, int listLevel, Justify justify, const TLinkTarget& url,
              TFontFace* face, VerticalOffset offset = VerticalOffset::Normal);
 
+    ~TSection() override;
+    TSection(const TSection&) = delete;
+    TSection& operator=(const TSection&) = delete;
+
     SectionKind kind() const override { return SectionKind::Section; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
     void CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const override;
@@ -68,7 +71,7 @@ public:
     void prepareForBreak();
 
     // The text lives in the document's arena, like the section itself.
-    std::string_view text() const { return m_text; }
+    std::string_view text() const { return std::string_view(m_text.data(), m_text.size()); }
     bool empty() const { return m_text.empty(); }
     const TFontList& fonts() const { return m_fonts; }
     TFontList& fonts() { return m_fonts; }
@@ -77,7 +80,7 @@ public:
     const TImageList& images() const { return m_objects ? m_objects->images : noObjects().images; }
     TImageList& images() { return m_objects ? m_objects->images : noObjects().images; }
     const TFormControlList& formControls() const { return m_objects ? m_objects->controls : noObjects().controls; }
-    std::span<const TextRun> runs() const { return m_runs; }
+    std::span<const TextRun> runs() const { return m_runs.items(); }
     const TMyFont& currentFont() const { return m_currentFont->font; }
 
     int listLevel() const { return m_listLevel; }
@@ -108,10 +111,13 @@ private:
     static Objects& noObjects();
     Objects& objects();
 
-    std::pmr::string m_text;
+    void releaseArrays();
+
+    DocumentArena* m_arena; // where text, fonts and runs live; null: the heap
+    ArenaArray<char> m_text;
     TFontList m_fonts;
     std::unique_ptr<Objects> m_objects;
-    std::pmr::vector<TextRun> m_runs;
+    ArenaArray<TextRun> m_runs;
     TFontFace* m_currentFont = nullptr;
     int m_listLevel = 0;
     int m_itemNumber = 0;

@@ -9,6 +9,7 @@ namespace tessera::viewer {
 
 class TSectionList;
 class ClipBuffer;
+class DocumentArena;
 
 // Byte range of the page source a model element came from ([begin, end) in the UTF-8 text the
 // parser read). The preview uses it to map between the rendered page and the source.
@@ -21,6 +22,8 @@ struct SourceRange {
 // section lists of cells): the document's arena, or the general heap for elements that belong
 // to no document.
 std::pmr::memory_resource* documentMemory(TSectionList* master);
+// The same for arrays that name their arena (ArenaArray): null stands for the heap.
+DocumentArena* documentArena(TSectionList* master);
 
 enum class SectionKind {
     Section,        // TSection: flowing text

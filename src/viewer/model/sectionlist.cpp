@@ -62,6 +62,11 @@ std::pmr::memory_resource* documentMemory(TSectionList* master)
     return master ? master->arena() : std::pmr::get_default_resource();
 }
 
+DocumentArena* documentArena(TSectionList* master)
+{
+    return master ? master->arena() : nullptr;
+}
+
 TFontFace* documentFace(TSectionList* master, const TMyFont& font)
 {
     // Elements outside any document share faces that are never dropped; there are only as

@@ -127,7 +127,7 @@ public:
     // dropping it whole at Clear costs far less than allocating and freeing each on its own.
     // Every element of the document must therefore be gone before Clear or the destructor
     // drops the arena.
-    std::pmr::memory_resource* arena() { return &m_arena; }
+    DocumentArena* arena() { return &m_arena; }
     TFontFaces& fontFaces() { return m_faces; }
     TLinkTargets& linkTargets() { return m_links; }
 
