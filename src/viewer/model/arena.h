@@ -27,7 +27,7 @@ public:
     void* take(std::size_t bytes, std::size_t alignment)
     {
         // Alignments are powers of two; the padding brings the next free byte to one.
-        std::size_t padding = (alignment - reinterpret_cast<std::uintptr_t>(m_next) % alignment) % alignment;
+        std::size_t padding = (0 - reinterpret_cast<std::uintptr_t>(m_next)) & (alignment - 1);
         if (m_next && padding + bytes <= m_left) {
             std::byte* place = m_next + padding;
             m_next = place + bytes;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewer/model/arena.h"
+
 #include <memory>
 #include <memory_resource>
 #include <new>
@@ -28,11 +30,11 @@ using ArenaPtr = std::unique_ptr<T, ArenaDeleter>;
 
 // Makes an element in `arena`, or with new when there is none.
 template <typename T, typename... Args>
-ArenaPtr<T> makeInArena(std::pmr::memory_resource* arena, Args&&... args)
+ArenaPtr<T> makeInArena(DocumentArena* arena, Args&&... args)
 {
     if (!arena)
         return ArenaPtr<T>(new T(std::forward<Args>(args)...));
-    void* memory = arena->allocate(sizeof(T), alignof(T));
+    void* memory = arena->take(sizeof(T), alignof(T));
     try {
         return ArenaPtr<T>(new (memory) T(std::forward<Args>(args)...), ArenaDeleter{true});
     } catch (...) {

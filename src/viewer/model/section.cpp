@@ -126,9 +126,8 @@ void TSection::appendRaw(std::string_view text, SourceRange source)
     m_fontPending = false;
 }
 
-void TSection::AddText(const std::string& textIn, SourceRange source)
+void TSection::AddText(std::string_view text, SourceRange source)
 {
-    std::string_view text(textIn);
     if (text.empty())
         return;
     // Placeholder bytes may only come from AddImage and AddFormControl.
@@ -244,13 +243,13 @@ std::unique_ptr<TSectionBase> TPreFormated::clone(TSectionList* master) const
     return std::unique_ptr<TSectionBase>(new TPreFormated(*this, master));
 }
 
-void TPreFormated::AddText(const std::string& textIn, SourceRange source)
+void TPreFormated::AddText(std::string_view textIn, SourceRange source)
 {
     if (!hasPlaceholder(textIn)) {
         appendRaw(textIn, source);
         return;
     }
-    std::string text = textIn;
+    std::string text(textIn);
     std::erase_if(text, [](char c) { return c == kImagePlaceholder || c == kControlPlaceholder; });
     appendRaw(text, source);
 }

@@ -56,7 +56,7 @@ public:
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
     void CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const override;
     int FindString(const std::string& text, int from) const override;
-    void AddText(const std::string& text, SourceRange source) override;
+    void AddText(std::string_view text, SourceRange source) override;
 
     // Text from now on uses `font` (subscript and superscript are drawn at 3/4 size).
     void ChangeFont(const TMyFont& font, VerticalOffset offset);
@@ -134,7 +134,7 @@ public:
     TPreFormated(TSectionList* master, int listLevel, const TMyFont& font);
     SectionKind kind() const override { return SectionKind::PreFormated; }
     std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
-    void AddText(const std::string& text, SourceRange source) override;
+    void AddText(std::string_view text, SourceRange source) override;
 
 protected:
     TPreFormated(const TPreFormated& other, TSectionList* master) : TSection(other, master) {}

@@ -4,6 +4,7 @@
 #include <memory>
 #include <memory_resource>
 #include <string>
+#include <string_view>
 
 namespace tessera::viewer {
 
@@ -57,7 +58,7 @@ public:
     // Recomputes fixed heights from the document's default font size.
     virtual void UpdateSpacing() {}
     // Text sections only; ignored by the others.
-    virtual void AddText(const std::string& text, SourceRange source);
+    virtual void AddText(std::string_view text, SourceRange source);
 
     bool isTextSection() const
     {

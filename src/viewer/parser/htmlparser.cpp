@@ -31,7 +31,9 @@ struct Token {
     TokenKind kind = TokenKind::Eof;
     Tag tag = Tag::Unknown;
     int headingLevel = 0;
-    std::string text;
+    // Text tokens: mostly a run of the page source as it stands, otherwise the buffer.
+    std::string_view text;
+    std::string buffer;
     std::size_t begin = 0;
     std::size_t end = 0;
 
@@ -65,7 +67,7 @@ bool isListTag(Tag tag)
 
 bool isListEnd(const Token& token) { return token.kind == TokenKind::End && isListTag(token.tag); }
 
-bool isAllWhite(const std::string& text)
+bool isAllWhite(std::string_view text)
 {
     for (char c : text) {
         if (c != ' ' && c != '\r')
@@ -238,7 +240,7 @@ private:
 
 void Parser::next()
 {
-    m_token.text.clear();
+    m_token.text = {};
     m_token.tag = Tag::Unknown;
     m_token.headingLevel = 0;
     m_token.begin = m_reader.offset();
@@ -251,7 +253,7 @@ void Parser::next()
         readEntity();
     } else if (c == '>') {
         m_token.kind = TokenKind::Char;
-        m_token.text.push_back('>');
+        m_token.text = ">";
         m_reader.next();
     } else {
         readText();
@@ -262,8 +264,15 @@ void Parser::next()
 void Parser::readText()
 {
     m_token.kind = TokenKind::Text;
-    std::string& text = m_token.text;
-    for (int c = m_reader.ch(); c != kEof && c != '&' && c != '<' && c != '>'; c = m_reader.ch()) {
+    auto ends = [](int c) { return c == kEof || c == '&' || c == '<' || c == '>'; };
+    std::string_view first = m_reader.takePlainRun(!m_inPre);
+    if (!first.empty() && ends(m_reader.ch())) {
+        m_token.text = first;
+        return;
+    }
+    std::string& text = m_token.buffer;
+    text.assign(first);
+    for (int c = m_reader.ch(); !ends(c); c = m_reader.ch()) {
         if (std::string_view run = m_reader.takePlainRun(!m_inPre); !run.empty()) {
             text.append(run);
         } else if (!m_inPre && (c == ' ' || c == '\r')) {
@@ -275,12 +284,14 @@ void Parser::readText()
             m_reader.next();
         }
     }
+    m_token.text = text;
 }
 
 void Parser::readEntity()
 {
     m_token.kind = TokenKind::Text;
-    std::string& text = m_token.text;
+    std::string& text = m_token.buffer;
+    text.clear();
     m_reader.next(); // the "&"
     if (m_reader.ch() == '#') {
         m_reader.next();
@@ -297,9 +308,10 @@ void Parser::readEntity()
         int code = digits.empty() ? -1 : std::stoi(digits);
         if (!digits.empty() && digits.size() < 4 && (code == 9 || code == 10 || (code >= 32 && code <= 255))) {
             appendUtf8(text, windows1252ToUnicode(static_cast<unsigned char>(code)));
-            return;
+        } else {
+            text = "&#" + digits + (semicolon ? ";" : "");
         }
-        text = "&#" + digits + (semicolon ? ";" : "");
+        m_token.text = text;
         return;
     }
     std::string name;
@@ -310,6 +322,7 @@ void Parser::readEntity()
     }
     if (name.size() == 7) {
         text = "&" + name; // too long to be a name: shown as written
+        m_token.text = text;
         return;
     }
     bool semicolon = false;
@@ -317,11 +330,11 @@ void Parser::readEntity()
         semicolon = true;
         m_reader.next();
     }
-    if (char32_t c = name.empty() ? 0 : lookupEntity(name)) {
+    if (char32_t c = name.empty() ? 0 : lookupEntity(name))
         appendUtf8(text, c);
-        return;
-    }
-    text = "&" + name + (semicolon ? ";" : "");
+    else
+        text = "&" + name + (semicolon ? ";" : "");
+    m_token.text = text;
 }
 
 void Parser::readTag()
