@@ -90,7 +90,12 @@ TSection::TSection(const TSection& other, TSectionList* master)
     }
 }
 
-TSection::~TSection() { releaseArrays(); }
+TSection::~TSection()
+{
+    // Arena arrays go with their arena; clearing them would only dirty memory about to go.
+    if (!m_arena)
+        releaseArrays();
+}
 
 void TSection::releaseArrays()
 {
