@@ -61,8 +61,8 @@ TEST(TextMeasure, LongWordOfWideCharactersIsNeverSplit)
 {
     auto laid = layOut("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 b", 12);
     const TSection& section = laid->firstText();
-    ASSERT_EQ(section.lines.size(), 2u);
-    EXPECT_EQ(section.lines[0].count, 11);
+    ASSERT_EQ(section.lines().size(), 2u);
+    EXPECT_EQ(section.lines()[0].count, 11);
 }
 
 TEST(LayoutMinMax, SectionWidths)
@@ -126,8 +126,8 @@ TEST(LayoutFloats, FloatWiderThanThePaneEnds)
 {
     auto laid = layOut("<img src=x width=300 height=30 align=left>some words here", 100);
     const TSection& section = laid->firstText();
-    EXPECT_LE(section.lines.size(), 4u);
-    EXPECT_EQ(section.lines.back().start + section.lines.back().count, static_cast<int>(section.text().size()));
+    EXPECT_LE(section.lines().size(), 4u);
+    EXPECT_EQ(section.lines().back().start + section.lines().back().count, static_cast<int>(section.text().size()));
 }
 
 TEST(IndentRecords, DroppedRecordsKeepTheirBottoms)

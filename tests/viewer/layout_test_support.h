@@ -43,8 +43,8 @@ inline std::unique_ptr<LaidOut> layOut(std::string_view html, int width)
 inline std::string linesOf(const TSection& section)
 {
     std::ostringstream out;
-    for (std::size_t i = 0; i < section.lines.size(); ++i) {
-        const LineRec& line = section.lines[i];
+    for (std::size_t i = 0; i < section.lines().size(); ++i) {
+        const LineRec& line = section.lines()[i];
         out << (i ? "|" : "") << line.lineIndent << ':';
         for (int k = line.start; k < line.start + line.count; ++k) {
             char c = section.text()[static_cast<std::size_t>(k)];

@@ -34,17 +34,29 @@ TEST(LayoutLines, BreakAtSpaces)
     }
 }
 
+TEST(LayoutLines, LayingOutAgainReusesNothingStale)
+{
+    // Lines are kept from one layout to the next only as memory: a narrower layout with more
+    // lines and a wider one with fewer give what a fresh layout gives.
+    const char* html = "aaa bbb ccc ddd eee<TABLE><TR><TD>fff ggg hhh</TABLE><UL><LI>iii jjj kkk</UL>";
+    auto laid = layOut(html, 800);
+    for (int width : {40, 800, 90, 40}) {
+        laid->engine.layoutDocument(laid->document(), width);
+        EXPECT_EQ(laid->dump(), layOut(html, width)->dump()) << width;
+    }
+}
+
 TEST(LayoutLines, PreformattedNeverWraps)
 {
     auto laid = layOut("<pre>a line of preformatted text far wider than the space</pre>", 30);
-    EXPECT_EQ(laid->firstText().lines.size(), 1u);
-    EXPECT_EQ(laid->firstText().lines[0].lineHeight, 13);
+    EXPECT_EQ(laid->firstText().lines().size(), 1u);
+    EXPECT_EQ(laid->firstText().lines()[0].lineHeight, 13);
 }
 
 TEST(LayoutLines, LineHeightIsTheTallestFont)
 {
     auto laid = layOut("small <font size=7>BIG</font> small", 400);
-    const LineRec& line = laid->firstText().lines.at(0);
+    const LineRec& line = laid->firstText().lines()[0];
     // Size 7 is 36 points here: 36 + 12 high, descent 9.
     EXPECT_EQ(line.lineHeight, 48);
     EXPECT_EQ(line.descent, 9);
@@ -68,7 +80,7 @@ TEST(LayoutLines, Justification)
     };
     for (const Case& c : cases) {
         auto laid = layOut(c.html, c.width);
-        EXPECT_EQ(laid->firstText().lines.at(0).lineIndent, c.indent) << c.html;
+        EXPECT_EQ(laid->firstText().lines()[0].lineIndent, c.indent) << c.html;
     }
 }
 
@@ -99,7 +111,7 @@ TEST(LayoutLines, InlineImagesMakeRoomByAlignment)
     for (const Case& c : cases) {
         auto laid = layOut(std::string("ab <img src=x width=20 height=30 align=") + c.align + "> cd", 400);
         TSection& section = laid->firstText();
-        const LineRec& line = section.lines.at(0);
+        const LineRec& line = section.lines()[0];
         EXPECT_EQ(line.spaceBefore, c.above) << c.align;
         EXPECT_EQ(line.spaceAfter, c.below) << c.align;
         EXPECT_EQ(section.images().at(0)->drawY - section.yPosition, c.imageTop) << c.align;
@@ -124,7 +136,7 @@ TEST(LayoutFloats, RightImageNarrowsTheRightSide)
     TSection& section = laid->firstText();
     EXPECT_EQ(section.images().at(0)->drawX, 50);
     EXPECT_EQ(linesOf(section), "0:[img]aaaa |0:bbbb |0:cccc");
-    EXPECT_EQ(section.lines[0].drawWidth, 24);
+    EXPECT_EQ(section.lines()[0].drawWidth, 24);
 }
 
 TEST(LayoutFloats, ClearMovesBelowTheImageOnlyWhenThereIsOne)

@@ -64,7 +64,7 @@ bool inside(int x, int y, int left, int top, int w, int h) { return x >= left &&
 const LineRec* lineAt(const TSection& section, int y, int& lineTop)
 {
     int top = section.yPosition;
-    for (const LineRec& line : section.lines) {
+    for (const LineRec& line : section.lines()) {
         int advance = line.lineHeight + line.spaceBefore + line.spaceAfter;
         if (y >= top && y < top + advance) {
             lineTop = top;
@@ -201,7 +201,7 @@ bool HitTester::CursorToXY(TSectionList& document, int index, int& x, int& y, in
             auto& text = static_cast<TSection&>(section);
             int position = index - text.startCursor;
             int top = text.yPosition;
-            for (const LineRec& line : text.lines) {
+            for (const LineRec& line : text.lines()) {
                 int advance = line.lineHeight + line.spaceBefore + line.spaceAfter;
                 if (position >= line.start && position <= line.start + line.count) {
                     x = xInLine(text, line, position);
@@ -243,7 +243,7 @@ bool HitTester::SectionCursorToXY(TSection& section, int position, int& x, int& 
     const LineRec* found = nullptr;
     int foundTop = 0;
     int top = section.yPosition;
-    for (const LineRec& line : section.lines) {
+    for (const LineRec& line : section.lines()) {
         if (position >= line.start && position <= line.start + line.count) {
             // A later line starting exactly here holds the character; keep looking for it.
             found = &line;

@@ -302,7 +302,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
     section.yPosition = y;
     section.startCursor = cursor;
     section.sectionHeight = 0;
-    section.lines.clear();
+    section.clearLines();
     indents.SetLevel(indentLevel(section), y);
     const std::string_view text = section.text();
     const int length = static_cast<int>(text.size());
@@ -566,9 +566,9 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
         height += advance;
         // The clearing height stays with the first line, so painting and hit testing that walk
         // the lines from the section's top find it.
-        if (section.lines.empty())
+        if (section.lines().empty())
             line.spaceBefore += clearHeight;
-        section.lines.push_back(line);
+        section.addLine(line);
         position = end;
         while (firstObject < objects.size() && objects[firstObject].position < position)
             ++firstObject;

@@ -65,7 +65,7 @@ void dumpSection(std::ostringstream& out, const TSectionBase& section, int depth
         const auto& text = static_cast<const TSection&>(section);
         out << '\n';
         int y = section.yPosition;
-        for (const LineRec& line : text.lines) {
+        for (const LineRec& line : text.lines()) {
             out << pad << "  line y=" << y << " x=" << line.lineIndent << " w=" << line.drawWidth << " h=" << line.lineHeight;
             if (line.spaceBefore)
                 out << " above=" << line.spaceBefore;

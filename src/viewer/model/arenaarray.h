@@ -54,6 +54,8 @@ public:
         std::memcpy(m_data + m_size, values, count * sizeof(T));
         m_size += static_cast<std::uint32_t>(count);
     }
+    // Empties it and keeps the memory for what comes next.
+    void clear() { m_size = 0; }
     // Gives the memory back (to the heap; an arena keeps it until the document goes).
     void release(DocumentArena* arena)
     {

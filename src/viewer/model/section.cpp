@@ -55,7 +55,7 @@ TSection::TSection(TSectionList* master, int listLevel, Justify justify, const T
 }
 
 TSection::TSection(const TSection& other, TSectionList* master)
-    : TSectionBase(other), lines(other.lines), m_arena(documentArena(master)),
+    : TSectionBase(other), m_arena(documentArena(master)),
       m_currentFont(documentFace(master, other.m_currentFont->font)),
       m_listLevel(other.m_listLevel), m_itemNumber(other.m_itemNumber), m_listType(other.m_listType),
       m_justify(other.m_justify), m_clear(other.m_clear), m_plain(other.m_plain), m_fontPending(other.m_fontPending)
@@ -65,6 +65,7 @@ TSection::TSection(const TSection& other, TSectionList* master)
         m_text.append(m_arena, other.m_text.data(), other.m_text.size());
         m_fonts.assign(m_arena, other.m_fonts);
         m_runs.append(m_arena, other.m_runs.data(), other.m_runs.size());
+        m_lines.append(m_arena, other.m_lines.data(), other.m_lines.size());
     } catch (...) {
         releaseArrays();
         throw;
@@ -102,6 +103,7 @@ void TSection::releaseArrays()
     m_text.release(m_arena);
     m_fonts.release(m_arena);
     m_runs.release(m_arena);
+    m_lines.release(m_arena);
 }
 
 TSection::Objects& TSection::noObjects()

@@ -92,8 +92,10 @@ public:
     int itemNumber() const { return m_itemNumber; }
     bool plain() const { return m_plain; }
 
-    // Set by layout.
-    std::vector<LineRec> lines;
+    // Set by layout. A new layout reuses the memory of the last one's lines.
+    std::span<const LineRec> lines() const { return m_lines.items(); }
+    void clearLines() { m_lines.clear(); }
+    void addLine(const LineRec& line) { m_lines.push_back(m_arena, line); }
 
 protected:
     TSection(const TSection& other, TSectionList* master);
@@ -118,6 +120,7 @@ private:
     TFontList m_fonts;
     std::unique_ptr<Objects> m_objects;
     ArenaArray<TextRun> m_runs;
+    ArenaArray<LineRec> m_lines;
     TFontFace* m_currentFont = nullptr;
     int m_listLevel = 0;
     int m_itemNumber = 0;

@@ -143,7 +143,7 @@ void Painter::paintText(TSection& section)
     }
     int y = section.yPosition;
     bool first = true;
-    for (const LineRec& line : section.lines) {
+    for (const LineRec& line : section.lines()) {
         int advance = line.lineHeight + line.spaceBefore + line.spaceAfter;
         if (y + m_options.originY >= m_options.clip.bottom)
             break;
