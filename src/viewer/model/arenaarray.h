@@ -14,7 +14,7 @@
 namespace tessera::viewer {
 
 // A growable array of plain values in a document's arena, or on the heap for elements outside
-// any document (arena null). A section holds three of them, so it is two words wide where a
+// any document (arena null). A section holds several, so each is two words wide where a
 // std::pmr::vector takes four: the owner keeps the arena once and names it for every change.
 // Growing leaves the old values in the arena, which drops them with the document.
 template <typename T>

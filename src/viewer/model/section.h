@@ -115,7 +115,7 @@ private:
 
     void releaseArrays();
 
-    DocumentArena* m_arena; // where text, fonts and runs live; null: the heap
+    DocumentArena* m_arena; // where text, fonts, runs and lines live; null: the heap
     ArenaArray<char> m_text;
     TFontList m_fonts;
     std::unique_ptr<Objects> m_objects;

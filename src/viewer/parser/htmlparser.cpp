@@ -159,7 +159,7 @@ private:
     // Tokenizer.
     void next();
     void readText();
-    void readEntity();
+    void readEntity(); // into the token's buffer
     void readTag();
     void readAttributeValue(TAttribute& attribute);
     // A tag or attribute name, upper-cased; valid until the next call.
@@ -251,6 +251,7 @@ void Parser::next()
         readTag();
     } else if (c == '&') {
         readEntity();
+        m_token.text = m_token.buffer;
     } else if (c == '>') {
         m_token.kind = TokenKind::Char;
         m_token.text = ">";
@@ -308,10 +309,9 @@ void Parser::readEntity()
         int code = digits.empty() ? -1 : std::stoi(digits);
         if (!digits.empty() && digits.size() < 4 && (code == 9 || code == 10 || (code >= 32 && code <= 255))) {
             appendUtf8(text, windows1252ToUnicode(static_cast<unsigned char>(code)));
-        } else {
-            text = "&#" + digits + (semicolon ? ";" : "");
+            return;
         }
-        m_token.text = text;
+        text = "&#" + digits + (semicolon ? ";" : "");
         return;
     }
     std::string name;
@@ -322,7 +322,6 @@ void Parser::readEntity()
     }
     if (name.size() == 7) {
         text = "&" + name; // too long to be a name: shown as written
-        m_token.text = text;
         return;
     }
     bool semicolon = false;
@@ -330,11 +329,11 @@ void Parser::readEntity()
         semicolon = true;
         m_reader.next();
     }
-    if (char32_t c = name.empty() ? 0 : lookupEntity(name))
+    if (char32_t c = name.empty() ? 0 : lookupEntity(name)) {
         appendUtf8(text, c);
-    else
-        text = "&" + name + (semicolon ? ";" : "");
-    m_token.text = text;
+        return;
+    }
+    text = "&" + name + (semicolon ? ";" : "");
 }
 
 void Parser::readTag()
