@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,14 @@ inline std::unique_ptr<LaidOut> layOut(std::string_view html, int width)
     laid->parsed = parse(html);
     laid->result = laid->engine.layoutDocument(*laid->parsed.document, width);
     return laid;
+}
+
+// One laid-out line of a section; a missing one fails the test instead of reading past the end.
+inline const LineRec& lineAt(const TSection& section, std::size_t index)
+{
+    if (index >= section.lines().size())
+        throw std::out_of_range("the section has no line " + std::to_string(index));
+    return section.lines()[index];
 }
 
 // The lines of a section as "x:text" joined with "|", placeholders shown as [img] and [ctl].

@@ -56,7 +56,7 @@ TEST(LayoutLines, PreformattedNeverWraps)
 TEST(LayoutLines, LineHeightIsTheTallestFont)
 {
     auto laid = layOut("small <font size=7>BIG</font> small", 400);
-    const LineRec& line = laid->firstText().lines()[0];
+    const LineRec& line = lineAt(laid->firstText(), 0);
     // Size 7 is 36 points here: 36 + 12 high, descent 9.
     EXPECT_EQ(line.lineHeight, 48);
     EXPECT_EQ(line.descent, 9);
@@ -80,7 +80,7 @@ TEST(LayoutLines, Justification)
     };
     for (const Case& c : cases) {
         auto laid = layOut(c.html, c.width);
-        EXPECT_EQ(laid->firstText().lines()[0].lineIndent, c.indent) << c.html;
+        EXPECT_EQ(lineAt(laid->firstText(), 0).lineIndent, c.indent) << c.html;
     }
 }
 
@@ -111,7 +111,7 @@ TEST(LayoutLines, InlineImagesMakeRoomByAlignment)
     for (const Case& c : cases) {
         auto laid = layOut(std::string("ab <img src=x width=20 height=30 align=") + c.align + "> cd", 400);
         TSection& section = laid->firstText();
-        const LineRec& line = section.lines()[0];
+        const LineRec& line = lineAt(section, 0);
         EXPECT_EQ(line.spaceBefore, c.above) << c.align;
         EXPECT_EQ(line.spaceAfter, c.below) << c.align;
         EXPECT_EQ(section.images().at(0)->drawY - section.yPosition, c.imageTop) << c.align;

@@ -81,9 +81,11 @@ TEST(ArenaArray, GrowsKeepingItsValuesInAnArenaAndOnTheHeap)
         ArenaArray<int> numbers;
         numbers.append(memory, nullptr, 0);
         EXPECT_TRUE(numbers.empty());
-        for (int i = 0; i < 100; ++i) {
+        numbers.push_back(memory, 0);
+        for (int i = 1; i < 100; ++i) {
             // Pushing one of its own values while it grows copies the value first.
-            numbers.push_back(memory, i == 0 ? 0 : numbers[static_cast<std::size_t>(i - 1)] + 1);
+            numbers.push_back(memory, numbers.back());
+            ++numbers.back();
         }
         const int more[] = {100, 101, 102};
         numbers.append(memory, more, std::size(more));
