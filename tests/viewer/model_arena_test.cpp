@@ -2,11 +2,14 @@
 
 #include "viewer/model/arena.h"
 #include "viewer/model/arenaarray.h"
+#include "viewer/model/formcontrol.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace tessera::viewer::testing {
@@ -72,6 +75,26 @@ TEST(DocumentArena, ReleasedBlocksServeOneArenaAtATime)
     first.release();
     DocumentArena::freePooledBlocks(); // the second arena's blocks are its own still
     EXPECT_EQ(ofSecond.back()[DocumentArena::kBlockSize - 65], 3);
+}
+
+TEST(DocumentArena, DestroysWhatItOwnsNewestFirstAtRelease)
+{
+    struct Noted {
+        std::vector<std::string>* destroyed;
+        std::string name; // memory of its own, which a skipped destructor would leak
+        ~Noted() { destroyed->push_back(name); }
+    };
+    std::vector<std::string> destroyed;
+    {
+        DocumentArena arena;
+        for (const char* name : {"first element, long enough to need the heap", "second", "third"})
+            arena.makeOwned<Noted>(&destroyed, name);
+        arena.release();
+        EXPECT_EQ(destroyed, (std::vector<std::string>{"third", "second", "first element, long enough to need the heap"}));
+        arena.makeOwned<Noted>(&destroyed, "after release");
+        EXPECT_EQ(destroyed.size(), 3u);
+    }
+    EXPECT_EQ(destroyed.back(), "after release");
 }
 
 TEST(ArenaArray, GrowsKeepingItsValuesInAnArenaAndOnTheHeap)
@@ -146,6 +169,27 @@ TEST(FontFaces, ACopyOutlivesTheOriginal)
     ASSERT_GE(linked.count(), 2);
     EXPECT_EQ(linked[0].url.str(), "far.htm#x");
     EXPECT_EQ(&linked[0].url.str(), &linked[1].url.str());
+}
+
+TEST(Documents, ClearingOrDroppingADocumentLetsGoOfItsControls)
+{
+    // Sections in the arena are never destroyed one by one; what they hold must still go.
+    const std::string html = "<FORM><TABLE><TR><TD>x<INPUT NAME=inCell><TD><IMG SRC=a.gif></TABLE>"
+                             "<INPUT NAME=outside></FORM>";
+    for (bool clear : {true, false}) {
+        std::vector<std::weak_ptr<TFormControlObj>> controls;
+        Parsed page = parse(html);
+        ASSERT_EQ(page.document->forms().size(), 1u);
+        for (const auto& control : page.document->forms()[0]->controls())
+            controls.push_back(control);
+        ASSERT_EQ(controls.size(), 2u);
+        if (clear)
+            page.document->Clear();
+        else
+            page.document.reset();
+        for (const auto& control : controls)
+            EXPECT_TRUE(control.expired()) << (clear ? "after Clear" : "after dropping the document");
+    }
 }
 
 TEST(Documents, ParseAgainAfterClear)

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
+#include <span>
 
 namespace tessera::viewer {
 
@@ -708,9 +709,9 @@ void LayoutEngine::prepareTable(ThtmlTable& table)
 {
     if (table.prepared)
         return;
-    std::vector<TCellList>& rows = table.rows();
+    TRowList& rows = table.rows();
     const int rowCount = static_cast<int>(rows.size());
-    std::vector<TCellList> grid(static_cast<std::size_t>(rowCount));
+    TRowList grid(static_cast<std::size_t>(rowCount), rows.get_allocator());
     // occupied[r] marks the columns taken by cells from rows above.
     std::vector<std::vector<bool>> occupied(static_cast<std::size_t>(rowCount));
     int columns = 0;
@@ -871,24 +872,24 @@ void LayoutEngine::tableColumnWidths(ThtmlTable& table)
     }
     for (std::size_t c = 0; c < n; ++c)
         colMax[c] = std::max(colMax[c], colMin[c]);
-    table.columnMin = std::move(colMin);
-    table.columnMax = std::move(colMax);
-    table.columnPercent = std::move(colPct);
+    table.columnMin.assign(colMin.begin(), colMin.end());
+    table.columnMax.assign(colMax.begin(), colMax.end());
+    table.columnPercent.assign(colPct.begin(), colPct.end());
     table.widthsPass = m_pass;
 }
 
 void LayoutEngine::distributeColumns(ThtmlTable& table, int available)
 {
     const std::size_t n = static_cast<std::size_t>(table.numberOfColumns);
-    std::vector<int> colMin = table.columnMin;
-    std::vector<int> colMax = table.columnMax;
-    std::vector<int> pct = table.columnPercent;
-    std::vector<int>& widths = table.columnWidths;
+    std::vector<int> colMin(table.columnMin.begin(), table.columnMin.end());
+    std::vector<int> colMax(table.columnMax.begin(), table.columnMax.end());
+    std::vector<int> pct(table.columnPercent.begin(), table.columnPercent.end());
+    std::pmr::vector<int>& widths = table.columnWidths;
     widths.assign(n, 0);
     if (n == 0)
         return;
     const long long W = std::max(0, available);
-    auto sum = [](const std::vector<int>& values) {
+    auto sum = [](std::span<const int> values) {
         long long s = 0;
         for (int v : values)
             s += v;
@@ -946,7 +947,7 @@ void LayoutEngine::distributeColumns(ThtmlTable& table, int available)
 
     long long sumMin = sum(colMin);
     if (sumMin >= W) {
-        widths = colMin;
+        widths.assign(colMin.begin(), colMin.end());
         return;
     }
     long long P = sum(pct);
@@ -1043,7 +1044,7 @@ void LayoutEngine::distributeColumns(ThtmlTable& table, int available)
         }
         sumMin = sum(colMin);
         if (sumMin >= W) {
-            widths = colMin;
+            widths.assign(colMin.begin(), colMin.end());
             return;
         }
     }
@@ -1056,7 +1057,7 @@ void LayoutEngine::distributeColumns(ThtmlTable& table, int available)
         for (std::size_t c = 0; c < n; ++c)
             widths[c] = colMin[c] + static_cast<int>(add[c]);
     } else {
-        widths = colMax;
+        widths.assign(colMax.begin(), colMax.end());
     }
 }
 
@@ -1115,7 +1116,7 @@ int LayoutEngine::layoutTable(ThtmlTable& table, IndentManager& indents, int y, 
 
     // Every cell is laid out once, at the top of the table, in document order; rows then move
     // their cells into place. Moving instead of laying out again keeps nested tables linear.
-    std::vector<TCellList>& rows = table.rows();
+    TRowList& rows = table.rows();
     const std::size_t rowCount = rows.size();
     table.rowHeights.assign(rowCount, 0);
     int widestSpan = 1;

@@ -79,6 +79,11 @@ void* DocumentArena::allocateInNewBlock(std::size_t bytes, std::size_t alignment
 
 void DocumentArena::release()
 {
+    while (!m_owned.empty()) {
+        Owned last = m_owned.back();
+        m_owned.pop_back();
+        last.destroy(last.object);
+    }
     blockPool().give(m_blocks);
     for (std::byte* block : m_largeBlocks)
         ::operator delete(block);

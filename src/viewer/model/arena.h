@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory_resource>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace tessera::viewer {
@@ -12,6 +14,10 @@ namespace tessera::viewer {
 // without bound, it wastes at most one block. Released blocks of the fixed size wait in a
 // shared pool for the next document: the preview parses the page again after every edit, and
 // taking blocks from the pool spares it the heap's work and faulting fresh pages in each time.
+//
+// Objects made in it are never destroyed one by one: a page of hundreds of thousands of them
+// would otherwise be walked once more just to be dropped. The few that hold memory of their own
+// are made with makeOwned, and the arena destroys them when it is released.
 class DocumentArena final : public std::pmr::memory_resource {
 public:
     static constexpr std::size_t kBlockSize = 64 * 1024;
@@ -36,7 +42,19 @@ public:
         }
         return allocateInNewBlock(bytes, alignment);
     }
-    // Gives every block back; whatever was allocated from them is gone.
+    // Makes an object that holds memory outside the arena; its destructor runs at release().
+    template <typename T, typename... Args>
+    T* makeOwned(Args&&... args)
+    {
+        // Room first, so that recording the object cannot fail once it is made.
+        if (m_owned.size() == m_owned.capacity())
+            m_owned.reserve(2 * m_owned.size() + 8);
+        T* object = new (take(sizeof(T), alignof(T))) T(std::forward<Args>(args)...);
+        m_owned.push_back({object, [](void* owned) { static_cast<T*>(owned)->~T(); }});
+        return object;
+    }
+    // Destroys the objects made with makeOwned, newest first, and gives every block back;
+    // whatever was allocated from them is gone.
     void release();
     // Returns the pool's blocks to the heap.
     static void freePooledBlocks();
@@ -47,6 +65,12 @@ private:
     void do_deallocate(void*, std::size_t, std::size_t) override {}
     bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
 
+    struct Owned {
+        void* object;
+        void (*destroy)(void*);
+    };
+
+    std::vector<Owned> m_owned;
     std::vector<std::byte*> m_blocks;      // of kBlockSize
     std::vector<std::byte*> m_largeBlocks; // one request larger than a block each
     std::byte* m_next = nullptr;

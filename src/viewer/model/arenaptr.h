@@ -9,18 +9,17 @@
 
 namespace tessera::viewer {
 
-// Ownership of a model element that may live in its document's arena. The arena gives its
-// memory back all at once, so an element from it is only destroyed here; any other element
-// (outside a document, or made by a test) came from new and is deleted.
+// Ownership of a model element that may live in its document's arena. An element from the
+// arena is never destroyed: everything it holds lives in the same arena or was made with
+// DocumentArena::makeOwned, so the arena takes it all back at once. Any other element (outside
+// a document, or made by a test) came from new and is deleted.
 struct ArenaDeleter {
     bool fromArena = false;
 
     template <typename T>
     void operator()(T* element) const
     {
-        if (fromArena)
-            element->~T();
-        else
+        if (!fromArena)
             delete element;
     }
 };

@@ -66,8 +66,13 @@ TSection::TSection(const TSection& other, TSectionList* master)
         m_fonts.assign(m_arena, other.m_fonts);
         m_runs.append(m_arena, other.m_runs.data(), other.m_runs.size());
         m_lines.append(m_arena, other.m_lines.data(), other.m_lines.size());
+        if (other.m_objects) {
+            objects().controls = other.m_objects->controls;
+            for (const auto& image : other.m_objects->images)
+                m_objects->images.push_back(std::make_unique<TImageObj>(*image));
+        }
     } catch (...) {
-        releaseArrays();
+        releaseParts();
         throw;
     }
     // Faces and link targets belong to a document, so the copy takes its own document's. The
@@ -84,26 +89,21 @@ TSection::TSection(const TSection& other, TSectionList* master)
         }
         font.url = copied;
     }
-    if (other.m_objects) {
-        objects().controls = other.m_objects->controls;
-        for (const auto& image : other.m_objects->images)
-            m_objects->images.push_back(std::make_unique<TImageObj>(*image));
-    }
 }
 
-TSection::~TSection()
-{
-    // Arena arrays go with their arena; clearing them would only dirty memory about to go.
-    if (!m_arena)
-        releaseArrays();
-}
+TSection::~TSection() { releaseParts(); }
 
-void TSection::releaseArrays()
+// A section that belongs to an arena's document leaves its parts to the arena.
+void TSection::releaseParts()
 {
-    m_text.release(m_arena);
-    m_fonts.release(m_arena);
-    m_runs.release(m_arena);
-    m_lines.release(m_arena);
+    if (m_arena)
+        return;
+    m_text.release(nullptr);
+    m_fonts.release(nullptr);
+    m_runs.release(nullptr);
+    m_lines.release(nullptr);
+    delete m_objects;
+    m_objects = nullptr;
 }
 
 TSection::Objects& TSection::noObjects()
@@ -115,7 +115,7 @@ TSection::Objects& TSection::noObjects()
 TSection::Objects& TSection::objects()
 {
     if (!m_objects)
-        m_objects = std::make_unique<Objects>();
+        m_objects = m_arena ? m_arena->makeOwned<Objects>() : new Objects;
     return *m_objects;
 }
 

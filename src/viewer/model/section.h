@@ -105,7 +105,8 @@ protected:
     void appendRaw(std::string_view text, SourceRange source);
 
 private:
-    // Images and controls, which few sections have.
+    // Images and controls, which few sections have. In an arena they are made with it and go
+    // with it; on the heap the section deletes them.
     struct Objects {
         TImageList images;
         TFormControlList controls;
@@ -113,12 +114,12 @@ private:
     static Objects& noObjects();
     Objects& objects();
 
-    void releaseArrays();
+    void releaseParts();
 
     DocumentArena* m_arena; // where text, fonts, runs and lines live; null: the heap
     ArenaArray<char> m_text;
     TFontList m_fonts;
-    std::unique_ptr<Objects> m_objects;
+    Objects* m_objects = nullptr;
     ArenaArray<TextRun> m_runs;
     ArenaArray<LineRec> m_lines;
     TFontFace* m_currentFont = nullptr;

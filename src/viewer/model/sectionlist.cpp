@@ -81,17 +81,22 @@ TLinkTarget documentLink(TSectionList* master, std::string url)
     return master ? master->linkTargets().add(std::move(url)) : loose.add(std::move(url));
 }
 
-// The sections live in the base cell, which outlives the arena; they go first.
-TSectionList::~TSectionList() { clearSections(); }
+// The sections live in the base cell, which outlives the arena; they go first. The arena then
+// destroys what its elements own while the forms and pictures those may refer to are still here.
+TSectionList::~TSectionList()
+{
+    clearSections();
+    m_arena.release();
+}
 
 void TSectionList::Clear()
 {
     clearSections();
+    m_arena.release();
     m_forms.clear();
     m_maps.clear();
     m_faces.clear();
     m_links.clear();
-    m_arena.release();
     m_backgroundImageName.clear();
     m_backgroundBitmap.reset();
     m_backgroundLoaded = false;

@@ -125,8 +125,8 @@ public:
     // The arena the parser makes sections and cells in, and the one behind documentMemory().
     // A long page holds hundreds of thousands of small objects; taking them from one arena and
     // dropping it whole at Clear costs far less than allocating and freeing each on its own.
-    // Every element of the document must therefore be gone before Clear or the destructor
-    // drops the arena.
+    // Nothing may hold on to an element of the document once Clear or the destructor has
+    // dropped the arena.
     DocumentArena* arena() { return &m_arena; }
     TFontFaces& fontFaces() { return m_faces; }
     TLinkTargets& linkTargets() { return m_links; }

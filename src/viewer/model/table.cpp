@@ -66,7 +66,9 @@ std::unique_ptr<TCellObj> TCellObj::clone(TSectionList* master) const
 }
 
 ThtmlTable::ThtmlTable(TSectionList* master, const TAttributeList& attributes, Justify current)
-    : TSectionBase(master), m_justify(current)
+    : TSectionBase(master), columnWidths(documentMemory(master)), rowHeights(documentMemory(master)),
+      columnMin(documentMemory(master)), columnMax(documentMemory(master)), columnPercent(documentMemory(master)),
+      m_rows(documentMemory(master)), m_justify(current)
 {
     if (const TAttribute* border = attributes.find(AttrSymbol::Border))
         m_border = border->value > 0;
@@ -113,7 +115,7 @@ std::unique_ptr<TSectionBase> ThtmlTable::clone(TSectionList* master) const
     copy->setSourceBegin(source().begin);
     copy->setSourceEnd(source().end);
     for (const TCellList& row : m_rows) {
-        TCellList rowCopy;
+        TCellList rowCopy = copy->newRow();
         for (const auto& cell : row)
             rowCopy.push_back(ArenaPtr<TCellObj>(cell ? cell->clone(master).release() : nullptr));
         copy->m_rows.push_back(std::move(rowCopy));

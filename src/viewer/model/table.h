@@ -6,6 +6,7 @@
 #include "viewer/model/sectionbase.h"
 
 #include <memory>
+#include <memory_resource>
 #include <vector>
 
 namespace tessera::viewer {
@@ -56,7 +57,9 @@ private:
 };
 
 // A row of a table. A null entry is an empty slot (where a span reaches, added by layout).
-using TCellList = std::vector<ArenaPtr<TCellObj>>;
+// Rows, like everything a table holds, take their memory from the table's document.
+using TCellList = std::pmr::vector<ArenaPtr<TCellObj>>;
+using TRowList = std::pmr::vector<TCellList>;
 
 // A section holding a table.
 class ThtmlTable : public TSectionBase {
@@ -72,8 +75,10 @@ public:
     int FindString(const std::string& text, int from) const override;
     void UpdateSpacing() override;
 
-    std::vector<TCellList>& rows() { return m_rows; }
-    const std::vector<TCellList>& rows() const { return m_rows; }
+    TRowList& rows() { return m_rows; }
+    const TRowList& rows() const { return m_rows; }
+    // An empty row in the table's memory, to be filled and added.
+    TCellList newRow() const { return TCellList(m_rows.get_allocator()); }
     void addRow(TCellList row) { m_rows.push_back(std::move(row)); }
     TCellObj* caption() { return m_caption.get(); }
     const TCellObj* caption() const { return m_caption.get(); }
@@ -94,20 +99,20 @@ public:
     // Layout results.
     bool prepared = false;
     int numberOfColumns = 0;
-    std::vector<int> columnWidths;
-    std::vector<int> rowHeights;
+    std::pmr::vector<int> columnWidths;
+    std::pmr::vector<int> rowHeights;
     int tableWidth = 0;
     int captionHeight = 0;
     int left = 0;
     bool absoluteMode = false;
     // Column minimum, maximum and percentage, worked out once per layout pass.
     long long widthsPass = -1;
-    std::vector<int> columnMin;
-    std::vector<int> columnMax;
-    std::vector<int> columnPercent;
+    std::pmr::vector<int> columnMin;
+    std::pmr::vector<int> columnMax;
+    std::pmr::vector<int> columnPercent;
 
 private:
-    std::vector<TCellList> m_rows;
+    TRowList m_rows;
     ArenaPtr<TCellObj> m_caption;
     bool m_captionOnTop = true;
     bool m_border = false;

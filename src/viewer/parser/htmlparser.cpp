@@ -1008,7 +1008,7 @@ void Parser::table()
     EndSet captionEnd = cellEnd;
     captionEnd.end(Tag::Caption);
 
-    TCellList row;
+    TCellList row = tableRef.newRow();
     bool sawRow = false;
     Justify rowJustify = Justify::NotGiven;
     ArenaPtr<TCellObj> cell;
@@ -1044,7 +1044,7 @@ void Parser::table()
                 // Rows of a table mostly have as many cells as the one before.
                 std::size_t cells = row.size();
                 tableRef.addRow(std::move(row));
-                row = TCellList();
+                row = tableRef.newRow();
                 row.reserve(cells);
             }
             sawRow = true;
