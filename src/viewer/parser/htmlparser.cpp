@@ -267,6 +267,12 @@ void Parser::readText()
     m_token.kind = TokenKind::Text;
     auto ends = [](int c) { return c == kEof || c == '&' || c == '<' || c == '>'; };
     std::string_view first = m_reader.takePlainRun(!m_inPre);
+    if (first.empty() && !m_inPre && m_reader.atWhite()) {
+        // White space between tags, such as a line end, collapses to one space.
+        m_reader.next();
+        m_reader.skipWhite();
+        first = " ";
+    }
     if (!first.empty() && ends(m_reader.ch())) {
         m_token.text = first;
         return;

@@ -47,8 +47,8 @@ public:
 
     // Takes the run of characters from the current one on that reading one by one would pass
     // through unchanged: printable bytes other than "<", "&" and ">". With `collapseSpaces`, a
-    // space is part of the run only when such a byte follows it, so runs of white space are
-    // left to the caller. Returns the run (empty when the current character does not start
+    // space is part of the run only when it stands alone, so runs of white space are left to
+    // the caller. Returns the run (empty when the current character does not start
     // one) and leaves the reader on the character after it.
     std::string_view takePlainRun(bool collapseSpaces)
     {
@@ -128,9 +128,18 @@ private:
     bool plainAt(std::size_t i, bool collapseSpaces) const
     {
         auto c = static_cast<unsigned char>(m_data[i]);
-        if (c == ' ' && collapseSpaces)
-            return i + 1 < m_size && m_data[i + 1] != ' ' && plain(static_cast<unsigned char>(m_data[i + 1]));
-        return plain(c);
+        if (c != ' ' || !collapseSpaces)
+            return plain(c);
+        // One space collapses to itself when a printable byte follows, or when the text stops
+        // right after it: at the end, an "&", a ">", or a "<" that does not open a comment.
+        if (i + 1 >= m_size)
+            return true;
+        auto after = static_cast<unsigned char>(m_data[i + 1]);
+        if (after == ' ')
+            return false;
+        if (plain(after) || after == '&' || after == '>')
+            return true;
+        return after == '<' && (i + 2 >= m_size || m_data[i + 2] != '!');
     }
     static bool dropped(unsigned char c) { return (c < 32 && c != '\t' && c != '\n' && c != '\r') || c == 127; }
     void nextSlow();
