@@ -22,8 +22,6 @@ namespace {
 // widths) is never taken for another.
 std::atomic<long long> g_layoutPass{0};
 
-bool isPlaceholder(char c) { return c == kImagePlaceholder || c == kControlPlaceholder; }
-
 int clampToInt(long long value)
 {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN / 2, INT_MAX / 2));

@@ -41,7 +41,7 @@ void walkLine(LayoutEngine& engine, TSection& section, const LineRec& line, cons
         LinePiece piece;
         piece.start = p;
         piece.font = fonts.fontAt(p);
-        if (c == kImagePlaceholder || c == kControlPlaceholder) {
+        if (isPlaceholder(c)) {
             piece.end = p + 1;
             if (c == kImagePlaceholder)
                 piece.image = imageAt(section, p);

@@ -25,6 +25,7 @@ enum class ListType : std::uint8_t { Plain = 0, Numbered = 1, Bulleted = 2, Defi
 // control characters), so each one always stands for an object of the section.
 inline constexpr char kImagePlaceholder = '\x04';
 inline constexpr char kControlPlaceholder = '\x02';
+inline bool isPlaceholder(char c) { return c == kImagePlaceholder || c == kControlPlaceholder; }
 
 // A piece of section text and the source bytes it was read from.
 struct TextRun {
