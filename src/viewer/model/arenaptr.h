@@ -3,7 +3,6 @@
 #include "viewer/model/arena.h"
 
 #include <memory>
-#include <memory_resource>
 #include <new>
 #include <utility>
 
@@ -33,13 +32,8 @@ ArenaPtr<T> makeInArena(DocumentArena* arena, Args&&... args)
 {
     if (!arena)
         return ArenaPtr<T>(new T(std::forward<Args>(args)...));
-    void* memory = arena->take(sizeof(T), alignof(T));
-    try {
-        return ArenaPtr<T>(new (memory) T(std::forward<Args>(args)...), ArenaDeleter{true});
-    } catch (...) {
-        arena->deallocate(memory, sizeof(T), alignof(T));
-        throw;
-    }
+    // Should the constructor throw, its memory stays with the arena like every other piece.
+    return ArenaPtr<T>(new (arena->take(sizeof(T), alignof(T))) T(std::forward<Args>(args)...), ArenaDeleter{true});
 }
 
 } // namespace tessera::viewer
