@@ -159,6 +159,9 @@ private:
     // Tokenizer.
     void next();
     void readText();
+    // The next piece of text as it reads: a run of plain bytes, or one space for a run of
+    // white space outside PRE. Empty when the current character starts neither.
+    std::string_view takeTextPiece();
     void readEntity(); // into the token's buffer
     void readTag();
     void readAttributeValue(TAttribute& attribute);
@@ -262,17 +265,23 @@ void Parser::next()
     m_token.end = m_reader.offset();
 }
 
+std::string_view Parser::takeTextPiece()
+{
+    if (std::string_view run = m_reader.takePlainRun(!m_inPre); !run.empty())
+        return run;
+    if (m_inPre || !m_reader.atWhite())
+        return {};
+    m_reader.next();
+    m_reader.skipWhite();
+    return " ";
+}
+
 void Parser::readText()
 {
     m_token.kind = TokenKind::Text;
     auto ends = [](int c) { return c == kEof || c == '&' || c == '<' || c == '>'; };
-    std::string_view first = m_reader.takePlainRun(!m_inPre);
-    if (first.empty() && !m_inPre && m_reader.atWhite()) {
-        // White space between tags, such as a line end, collapses to one space.
-        m_reader.next();
-        m_reader.skipWhite();
-        first = " ";
-    }
+    // Text that is one piece, as most is, stays a view of the source.
+    std::string_view first = takeTextPiece();
     if (!first.empty() && ends(m_reader.ch())) {
         m_token.text = first;
         return;
@@ -280,12 +289,8 @@ void Parser::readText()
     std::string& text = m_token.buffer;
     text.assign(first);
     for (int c = m_reader.ch(); !ends(c); c = m_reader.ch()) {
-        if (std::string_view run = m_reader.takePlainRun(!m_inPre); !run.empty()) {
-            text.append(run);
-        } else if (!m_inPre && (c == ' ' || c == '\r')) {
-            text.push_back(' ');
-            m_reader.next();
-            m_reader.skipWhite();
+        if (std::string_view piece = takeTextPiece(); !piece.empty()) {
+            text.append(piece);
         } else {
             text.push_back(static_cast<char>(c));
             m_reader.next();
