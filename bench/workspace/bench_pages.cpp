@@ -1,9 +1,9 @@
 // Opening a large page and switching between two large pages, through the same page manager,
 // editor and tab strip that the main window uses.
 #include "editor/tledit.h"
-#include "workspace/pagemanager.h"
-#include "workspace/pageprompts.h"
-#include "workspace/pagesettingsrecord.h"
+#include "workspace/pages/pagemanager.h"
+#include "workspace/pages/pageprompts.h"
+#include "workspace/settings/settings.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,7 @@
 #include "app/artwork.h"
 
+#include "artwork/iconpainter.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,33 +9,8 @@
 namespace artwork {
 namespace {
 
-const QColor ink(0x2b, 0x33, 0x40);
-const QColor paper(0xfb, 0xfb, 0xf6);
-const QColor accent(0x2f, 0x7d, 0xd1);
-const QColor warm(0xe8, 0x9a, 0x2c);
-const QColor alert(0xc8, 0x3a, 0x32);
-const QColor leaf(0x3c, 0x9a, 0x55);
-
-// Every glyph is drawn on a 24-unit grid and scaled to the requested size.
-constexpr int grid = 24;
-
-void sheet(QPainter& p, QRectF r, bool folded = true)
-{
-    QPainterPath path;
-    const qreal fold = folded ? 5 : 0;
-    path.moveTo(r.left(), r.top());
-    path.lineTo(r.right() - fold, r.top());
-    path.lineTo(r.right(), r.top() + fold);
-    path.lineTo(r.right(), r.bottom());
-    path.lineTo(r.left(), r.bottom());
-    path.closeSubpath();
-    p.setBrush(paper);
-    p.drawPath(path);
-    if (folded) {
-        p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
-        p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
-    }
-}
+// The main window's sheets have a larger fold than the tool book's.
+constexpr qreal pageFold = 5;
 
 void textLines(QPainter& p, QRectF r, int count)
 {
@@ -78,7 +55,7 @@ void drawGlyph(QPainter& p, Glyph glyph)
         break;
     }
     case Glyph::ClosePage:
-        sheet(p, QRectF(4, 2, 14, 19));
+        sheet(p, QRectF(4, 2, 14, 19), pageFold);
         textLines(p, QRectF(4, 4, 14, 19), 3);
         p.setPen(QPen(alert, 2.6, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(12, 13), QPointF(20, 21));
@@ -108,10 +85,10 @@ void drawGlyph(QPainter& p, Glyph glyph)
         p.drawLine(QPointF(12, 18), QPointF(12, 21));
         break;
     case Glyph::Print:
-        sheet(p, QRectF(7, 2, 10, 8), false);
+        sheet(p, QRectF(7, 2, 10, 8), 0);
         p.setBrush(ink.lighter(190));
         p.drawRoundedRect(QRectF(2, 9, 20, 9), 2, 2);
-        sheet(p, QRectF(6, 14, 12, 8), false);
+        sheet(p, QRectF(6, 14, 12, 8), 0);
         textLines(p, QRectF(6, 14, 12, 8), 2);
         p.setBrush(leaf);
         p.drawEllipse(QPointF(18.5, 11.5), 1, 1);
@@ -139,7 +116,7 @@ void drawGlyph(QPainter& p, Glyph glyph)
         p.drawLine(QPointF(17, 9.5), QPointF(17, 14.5));
         break;
     case Glyph::NewPage:
-        sheet(p, QRectF(4, 2, 15, 20));
+        sheet(p, QRectF(4, 2, 15, 20), pageFold);
         p.setPen(QPen(warm, 1.2));
         p.setBrush(warm.lighter(130));
         p.drawPolygon(QPolygonF({QPointF(12, 9), QPointF(13.4, 12.4), QPointF(17, 12.6), QPointF(14.2, 14.8),
@@ -190,13 +167,13 @@ void drawGlyph(QPainter& p, Glyph glyph)
         p.drawRoundedRect(QRectF(3, 4, 14, 18), 1.5, 1.5);
         p.setBrush(ink.lighter(190));
         p.drawRect(QRectF(7, 2, 6, 4));
-        sheet(p, QRectF(10, 9, 11, 13));
+        sheet(p, QRectF(10, 9, 11, 13), pageFold);
         textLines(p, QRectF(10, 10, 11, 13), 3);
         break;
     case Glyph::Copy:
-        sheet(p, QRectF(3, 2, 12, 15));
+        sheet(p, QRectF(3, 2, 12, 15), pageFold);
         textLines(p, QRectF(3, 3, 12, 15), 3);
-        sheet(p, QRectF(9, 7, 12, 15));
+        sheet(p, QRectF(9, 7, 12, 15), pageFold);
         textLines(p, QRectF(9, 8, 12, 15), 3);
         break;
     case Glyph::Spell: {
@@ -212,30 +189,6 @@ void drawGlyph(QPainter& p, Glyph glyph)
         break;
     }
     }
-}
-
-QPixmap glyphPixmap(Glyph glyph, int size, bool disabled)
-{
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(qreal(size) / grid, qreal(size) / grid);
-    p.setPen(QPen(ink, 1.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    drawGlyph(p, glyph);
-    p.end();
-    if (!disabled)
-        return pixmap;
-    // A grey, faded copy reads as "not available" on any style.
-    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int grey = qGray(line[x]) / 2 + 110;
-            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
-        }
-    }
-    return QPixmap::fromImage(image);
 }
 
 void drawTiles(QPainter& p, QRectF area, int columns, int rows)
@@ -256,12 +209,7 @@ void drawTiles(QPainter& p, QRectF area, int columns, int rows)
 
 QIcon toolIcon(Glyph glyph)
 {
-    QIcon icon;
-    for (int size : {20, 24, 40, 48}) {
-        icon.addPixmap(glyphPixmap(glyph, size, false), QIcon::Normal);
-        icon.addPixmap(glyphPixmap(glyph, size, true), QIcon::Disabled);
-    }
-    return icon;
+    return gridIcon([glyph](QPainter& p) { drawGlyph(p, glyph); }, {20, 24, 40, 48});
 }
 
 QPixmap bulb()

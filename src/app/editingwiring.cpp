@@ -6,11 +6,11 @@
 #include "custom/parmform.h"
 #include "editor/tledit.h"
 #include "generators/bodyform.h"
-#include "workspace/attributeeditor.h"
-#include "workspace/bracepartner.h"
-#include "workspace/editorsettings.h"
-#include "workspace/pagetextcommands.h"
-#include "workspace/taginserter.h"
+#include "workspace/tags/attributeeditor.h"
+#include "workspace/editing/bracepartner.h"
+#include "workspace/settings/editorsettings.h"
+#include "workspace/editing/pagetextcommands.h"
+#include "workspace/tags/taginserter.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

@@ -3,8 +3,8 @@
 #include "app/appstrings.h"
 #include "app/tform1.h"
 #include "editor/tledit.h"
-#include "workspace/pagemanager.h"
-#include "workspace/submitresults.h"
+#include "workspace/pages/pagemanager.h"
+#include "workspace/preview/submitresults.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -18,7 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
-using tessera::viewer::PageViewerPreview;
+using tessera::workspace::PageViewerPreview;
 using tessera::viewer::TPageViewer;
 using namespace tessera::workspace;
 

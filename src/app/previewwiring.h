@@ -1,9 +1,9 @@
 #pragma once
 
 #include "viewer/control/pageviewer.h"
-#include "viewer/control/previewadapter.h"
-#include "workspace/browserlauncher.h"
-#include "workspace/preview.h"
+#include "workspace/preview/pageviewerpreview.h"
+#include "workspace/preview/browserlauncher.h"
+#include "workspace/preview/previewcontroller.h"
 
 #include <QObject>
 
@@ -47,8 +47,8 @@ private:
     PageManager& m_pages;
     tessera::viewer::TPageViewer* m_split = nullptr;
     tessera::viewer::TPageViewer* m_full = nullptr;
-    std::unique_ptr<tessera::viewer::PageViewerPreview> m_splitPreview;
-    std::unique_ptr<tessera::viewer::PageViewerPreview> m_fullPreview;
+    std::unique_ptr<tessera::workspace::PageViewerPreview> m_splitPreview;
+    std::unique_ptr<tessera::workspace::PageViewerPreview> m_fullPreview;
     tessera::workspace::PreviewController* m_controller = nullptr;
     tessera::workspace::DetachedProgramStarter m_starter;
     tessera::workspace::TSubmitForm* m_submitForm = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/helpers.h"
-#include "workspace/settings.h"
+#include "workspace/settings/settings.h"
 
 #include <QString>
 

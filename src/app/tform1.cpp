@@ -7,7 +7,7 @@
 #include "app/tipoftheday.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
-#include "workspace/editorsettings.h"
+#include "workspace/settings/editorsettings.h"
 
 #include <Qsci/qsciscintilla.h>
 

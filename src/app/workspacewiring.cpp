@@ -6,13 +6,13 @@
 #include "app/tform1.h"
 #include "editor/tledit.h"
 #include "spell/dialogs/tspelldlg.h"
-#include "workspace/attributeeditor.h"
-#include "workspace/editorsettings.h"
-#include "workspace/pagemanager.h"
-#include "workspace/taginserter.h"
-#include "workspace/toolbook.h"
-#include "workspace/typedkeyfilter.h"
-#include "workspace/usermenu.h"
+#include "workspace/tags/attributeeditor.h"
+#include "workspace/settings/editorsettings.h"
+#include "workspace/pages/pagemanager.h"
+#include "workspace/tags/taginserter.h"
+#include "workspace/tags/toolbook.h"
+#include "workspace/tags/typedkeyfilter.h"
+#include "workspace/tags/usermenu.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/pageprompts.h"
+#include "workspace/pages/pageprompts.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "custom/parmform.h"
 
-#include "workspace/pagetext.h"
+#include "workspace/editing/pagetext.h"
 
 #include <QComboBox>
 #include <QFormLayout>

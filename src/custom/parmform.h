@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/metaeditor.h"
+#include "workspace/editing/metaeditor.h"
 
 #include <QDialog>
 #include <QString>

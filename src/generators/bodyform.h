@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/bodyeditor.h"
+#include "workspace/editing/bodyeditor.h"
 
 #include <QColor>
 #include <QDialog>

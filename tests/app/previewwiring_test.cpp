@@ -4,7 +4,7 @@
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
 #include "viewer/control/pageviewer.h"
-#include "workspace/pagemanager.h"
+#include "workspace/pages/pagemanager.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "app/tform1.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
-#include "workspace/pageprompts.h"
+#include "workspace/pages/pageprompts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "generators/bodyform.h"
 
 #include "viewer/control/pageviewer.h"
-#include "workspace/tagtexts.h"
+#include "workspace/tags/tagtexts.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -18,12 +18,6 @@ constexpr std::array<char32_t, 128> kCp437High = {
     0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
-// Windows-1252, 0x80-0x9F; the five unassigned bytes map to the C1 controls of the same value.
-constexpr std::array<char32_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 } // namespace
 
 char32_t cp437ToUnicode(unsigned char byte)
@@ -46,105 +40,19 @@ bool unicodeToCp437(char32_t codePoint, unsigned char& byte)
     return false;
 }
 
-char32_t windows1252ToUnicode(unsigned char byte)
-{
-    if (byte >= 0x80 && byte < 0xA0)
-        return kWindows1252High[byte - 0x80];
-    return byte;
-}
-
 bool decodeUtf8(std::string_view text, std::u32string& out)
 {
     out.clear();
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        char32_t c = 0;
-        if (lead < 0x80) {
-            c = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            extra = 1;
-            c = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2;
-            c = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3;
-            c = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (extra > 0 && i + static_cast<std::size_t>(extra) >= text.size())
-            return false;
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are malformed.
-        static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-        if (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        std::size_t length = 0;
+        const char32_t c = text::decodeUtf8At(text, i, length);
+        if (c == 0xFFFD && length == 1)
             return false;
         out.push_back(c);
-        i += 1 + extra;
+        i += length;
     }
     return true;
-}
-
-char32_t decodeUtf8At(std::string_view text, std::size_t position, std::size_t& length)
-{
-    const auto lead = static_cast<unsigned char>(text[position]);
-    length = 1;
-    if (lead < 0x80)
-        return lead;
-    std::size_t extra = 0;
-    char32_t c = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        c = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    if (position + extra >= text.size())
-        return 0xFFFD;
-    for (std::size_t k = 1; k <= extra; ++k) {
-        const auto next = static_cast<unsigned char>(text[position + k]);
-        if ((next & 0xC0) != 0x80)
-            return 0xFFFD;
-        c = (c << 6) | (next & 0x3F);
-    }
-    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    if (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
-        return 0xFFFD;
-    length = 1 + extra;
-    return c;
-}
-
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
 }
 
 std::string encodeUtf8(std::u32string_view text)
@@ -177,15 +85,6 @@ std::string oemToUtf8(std::string_view oem)
     out.reserve(oem.size());
     for (char byte : oem)
         appendUtf8(out, cp437ToUnicode(static_cast<unsigned char>(byte)));
-    return out;
-}
-
-std::string windows1252ToUtf8(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (char byte : text)
-        appendUtf8(out, windows1252ToUnicode(static_cast<unsigned char>(byte)));
     return out;
 }
 

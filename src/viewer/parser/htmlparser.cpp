@@ -1,5 +1,6 @@
 #include "viewer/parser/htmlparser.h"
 
+#include "text/charset.h"
 #include "viewer/model/attribute.h"
 #include "viewer/model/fixedsections.h"
 #include "viewer/model/form.h"
@@ -1371,52 +1372,6 @@ void Parser::sizeStep(bool bigger)
     pushFont(font);
 }
 
-bool isValidUtf8(std::string_view text)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const unsigned char* end = p + text.size();
-    while (p < end) {
-        // Runs of ASCII go eight bytes at a time.
-        while (end - p >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, p, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
-            p += 8;
-        }
-        if (p == end)
-            break;
-        unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int extra;
-        char32_t min;
-        char32_t value;
-        if ((c & 0xE0) == 0xC0) {
-            extra = 1, min = 0x80, value = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2, min = 0x800, value = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3, min = 0x10000, value = c & 0x07;
-        } else {
-            return false;
-        }
-        if (end - p <= extra)
-            return false;
-        for (int i = 1; i <= extra; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            value = (value << 6) | (p[i] & 0x3F);
-        }
-        if (value < min || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-            return false;
-        p += extra + 1;
-    }
-    return true;
-}
-
 ParseResult parse(TSectionList& sections, TNameList& names, std::string_view text)
 {
     try {
@@ -1435,7 +1390,7 @@ std::string decodePageBytes(std::string_view bytes)
 {
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
-    if (isValidUtf8(bytes))
+    if (tessera::text::isValidUtf8(bytes))
         return std::string(bytes);
     std::string text;
     text.reserve(bytes.size() + bytes.size() / 8);
@@ -1446,7 +1401,7 @@ std::string decodePageBytes(std::string_view bytes)
 
 ParseResult ParseTextBlock(TSectionList& sections, TNameList& names, std::string_view text)
 {
-    if (isValidUtf8(text))
+    if (tessera::text::isValidUtf8(text))
         return parse(sections, names, text);
     std::string decoded = decodePageBytes(text);
     return parse(sections, names, decoded);

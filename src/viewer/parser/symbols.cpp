@@ -62,14 +62,6 @@ constexpr const char* kLatinLetters[] = {
     "oslash", "ugrave", "uacute", "ucirc", "uuml", "yacute", "thorn", "yuml",
 };
 
-
-// Windows-1252 for 128-159; the five codes it leaves unassigned stay as they are.
-constexpr char32_t kWindows1252[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D,
-    0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
-    0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 } // namespace
 
 bool tagHasEndForm(Tag tag) { return tag != Tag::Unknown && tag < Tag::Li; }
@@ -179,31 +171,6 @@ char32_t lookupEntity(std::string_view name)
     return 0;
 }
 
-char32_t windows1252ToUnicode(unsigned char byte)
-{
-    if (byte >= 128 && byte < 160)
-        return kWindows1252[byte - 128];
-    return byte;
-}
-
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
 
 int nearestSizeStep(int points, bool fixed)
 {

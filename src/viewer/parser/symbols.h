@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/charset.h"
 #include "viewer/model/attribute.h"
 
 #include <array>
@@ -30,10 +31,9 @@ AttrSymbol lookupAttribute(std::string_view upperName);
 // unknown. Names are case-sensitive.
 char32_t lookupEntity(std::string_view name);
 
-// The character a numeric reference 0-255 stands for: 128-159 are read as Windows-1252, as
-// browsers do; the others are their Unicode code points.
-char32_t windows1252ToUnicode(unsigned char byte);
-void appendUtf8(std::string& out, char32_t codePoint);
+// A numeric reference 128-159 is read as Windows-1252, as browsers do.
+using tessera::text::windows1252ToUnicode;
+using tessera::text::appendUtf8;
 
 // HTML font sizes 1-7 in points, for normal and for fixed-pitch text.
 inline constexpr std::array<int, 7> kFontSizes{8, 10, 12, 14, 18, 24, 36};

@@ -1,6 +1,0 @@
-#include "workspace/caption.h"
-
-QString formCaption(const QString& fileName)
-{
-    return QStringLiteral("Tessera! - ") + fileName.toUpper();
-}

@@ -1,4 +1,0 @@
-#pragma once
-
-// The settings record that page handling reads.
-#include "workspace/settings.h"

@@ -1,0 +1,50 @@
+#include "workspace/tags/tagtexts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string lines(const QStringList& list)
+{
+    return list.join(QLatin1Char('|')).toStdString();
+}
+
+TEST(TagTextsTest, TableLines)
+{
+    EXPECT_EQ(lines(TagTexts::tableLines({true, 50, 1, 2})),
+              "<TABLE BORDER WIDTH=\"50%\">|<TR>|<TD>Cell:1,1</TD>|<TD>Cell:1,2</TD>|</TR>|</TABLE>");
+    EXPECT_EQ(lines(TagTexts::tableLines({false, 0, 1, 1})), "<TABLE >|<TR>|<TD>Cell:1,1</TD>|</TR>|</TABLE>");
+    // The boxes limit columns and rows; a caller passing more gets the limits.
+    EXPECT_EQ(TagTexts::tableLines({false, 0, 1, 99}).size(), 2 + 2 + TagTexts::maxTableColumns);
+    EXPECT_EQ(TagTexts::tableLines({false, 0, 0, 0}).size(), 5);
+}
+
+TEST(TagTextsTest, ListLines)
+{
+    using K = TagTexts::ListKind;
+    const std::pair<TagTexts::ListSpec, std::string> cases[] = {
+        {{K::Ordered, "Default", 1, 2}, "<OL >|<LI> Line:1|<LI> Line:2|</OL>"},
+        {{K::Ordered, "a - Small letters", 1, 1}, "<OL TYPE=\"a\" >|<LI> Line:1|</OL>"},
+        {{K::Ordered, "I - Large roman numerals", 5, 1}, "<OL TYPE=\"I\" START=5 >|<LI> Line:1|</OL>"},
+        {{K::Unordered, "square", 1, 1}, "<UL TYPE=\"square\" >|<LI> Line:1|</UL>"},
+        {{K::Unordered, "Default", 3, 1}, "<UL >|<LI> Line:1|</UL>"},
+        {{K::None, "Default", 1, 2}, "|<LI> Line:1|<LI> Line:2|"},
+    };
+    for (const auto& [spec, expected] : cases)
+        EXPECT_EQ(lines(TagTexts::listLines(spec)), expected);
+    EXPECT_EQ(TagTexts::listLines({K::Unordered, "disc", 1, 5000}).size(), 2 + TagTexts::maxListItems);
+}
+
+TEST(TagTextsTest, ImageAndFontTags)
+{
+    EXPECT_EQ(TagTexts::imageTag({"a.gif", "", 0, 0, ""}).toStdString(), "<IMG SRC=\"a.gif\">");
+    EXPECT_EQ(TagTexts::imageTag({"a.gif", "right", 0, 8, ""}).toStdString(), "<IMG SRC=\"a.gif\" ALIGN=\"right\" HEIGHT=\"8\">");
+    TagTexts::FontSpec font {"Arial", 10, QColor(0x12, 0xAB, 0x0F), true, false, true, true};
+    const auto [opening, closing] = TagTexts::fontTags(font);
+    EXPECT_EQ(opening.toStdString(), "<S><U><B><FONT FACE=\"Arial\" SIZE=\"10\" COLOR=\"#12AB0F\">");
+    EXPECT_EQ(closing.toStdString(), "</FONT></B></U></S>");
+}
+
+} // namespace
