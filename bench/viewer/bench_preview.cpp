@@ -1,5 +1,6 @@
 // Time from a keystroke in a 100 KB page to the repainted preview: the edited text is loaded
 // into the viewer, the reader's place restored and the visible part painted.
+#include "support/benchpage.h"
 #include "viewer/control/pageviewer.h"
 
 #include <benchmark/benchmark.h>
@@ -11,29 +12,12 @@
 
 namespace {
 
-QByteArray page(int bytes)
-{
-    QByteArray html = "<html><head><title>Bench</title></head><body>";
-    int i = 0;
-    while (html.size() < bytes) {
-        html += "<h2>Section " + QByteArray::number(i) + "</h2><p>Some <b>bold</b> and <i>italic</i> text with a "
-                "<a href=\"page" + QByteArray::number(i) + ".htm\">link</a> in a paragraph long enough to wrap "
-                "over more than one line of the preview at its usual width.</p>";
-        if (i % 10 == 0)
-            html += "<table border=1><tr><td>a</td><td>b</td></tr><tr><td>c</td><td>d</td></tr></table>";
-        if (i % 7 == 0)
-            html += "<ul><li>one</li><li>two</li><li>three</li></ul>";
-        ++i;
-    }
-    return html + "</body></html>";
-}
-
 void BM_KeystrokeToRepaint(benchmark::State& state)
 {
     tessera::viewer::TPageViewer viewer;
     viewer.resize(640, 600);
     viewer.show();
-    QByteArray text = page(static_cast<int>(state.range(0)));
+    QByteArray text = benchmarkPage(static_cast<int>(state.range(0)));
     viewer.LoadTextBlock(text);
     viewer.setPosition(40u << 16);
     QPixmap target(viewer.viewport()->size());

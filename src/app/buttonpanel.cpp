@@ -13,30 +13,31 @@ struct ButtonInfo {
     Command command;
     artwork::Glyph glyph;
     const char* hint;
-    bool startsEnabled;
+    ButtonPanel::Enabling enabling;
     const char* objectName;
 };
 
 using B = ButtonPanel::Button;
 using G = artwork::Glyph;
+using E = ButtonPanel::Enabling;
 
 const ButtonInfo buttonTable[] = {
-    {B::Open, Command::FileOpen, G::Open, "Open page", true, "OpenButton"},
-    {B::ClosePage, Command::FileClosePage, G::ClosePage, "Close page", false, "CloseButton"},
-    {B::Save, Command::FileSave, G::Save, "Save page", false, "SaveButton"},
-    {B::FullScreen, Command::PageViewFullScreen, G::FullScreen, "View HTML document in full screen", false, "FullScreenButton"},
-    {B::Print, Command::FilePrint, G::Print, "Print", false, "PrintButton"},
-    {B::Refresh, Command::PageRefreshHtml, G::Refresh, "Refresh HTML Viewer", false, "RefreshButton"},
-    {B::ToggleSplit, Command::ToggleSplitStyle, G::ToggleSplit, "Toggle split screen style", true, "SpeedButton31"},
-    {B::NewPage, Command::FileNew, G::NewPage, "New page", true, "NewButton"},
-    {B::Back, Command::ViewerBack, G::Back, "Move viewer back one page", false, "BackButton"},
-    {B::Forward, Command::ViewerForward, G::Forward, "Move viewer forward one page", false, "ForwardButton"},
-    {B::Browser1, Command::PageBrowser1, G::Browser, "Launch external browser #1", false, "BrowserButton"},
-    {B::Projects, Command::ProjectDisplay, G::Projects, "Display/Hide project structure", true, "ProjectsButton"},
-    {B::Cut, Command::EditCut, G::Cut, "Cut to clipboard", false, "CutButton"},
-    {B::Paste, Command::EditPaste, G::Paste, "Paste from clipboard", false, "PasteButton"},
-    {B::Copy, Command::EditCopy, G::Copy, "Copy to clipboard", false, "CopyButton"},
-    {B::Spell, Command::SearchSpellCheck, G::Spell, "Spell Checker", false, "SpellButton"},
+    {B::Open, Command::FileOpen, G::Open, "Open page", E::Always, "OpenButton"},
+    {B::ClosePage, Command::FileClosePage, G::ClosePage, "Close page", E::WithPage, "CloseButton"},
+    {B::Save, Command::FileSave, G::Save, "Save page", E::OwnState, "SaveButton"},
+    {B::FullScreen, Command::PageViewFullScreen, G::FullScreen, "View HTML document in full screen", E::WithPage, "FullScreenButton"},
+    {B::Print, Command::FilePrint, G::Print, "Print", E::WithPage, "PrintButton"},
+    {B::Refresh, Command::PageRefreshHtml, G::Refresh, "Refresh HTML Viewer", E::WithPage, "RefreshButton"},
+    {B::ToggleSplit, Command::ToggleSplitStyle, G::ToggleSplit, "Toggle split screen style", E::Always, "SpeedButton31"},
+    {B::NewPage, Command::FileNew, G::NewPage, "New page", E::Always, "NewButton"},
+    {B::Back, Command::ViewerBack, G::Back, "Move viewer back one page", E::OwnState, "BackButton"},
+    {B::Forward, Command::ViewerForward, G::Forward, "Move viewer forward one page", E::OwnState, "ForwardButton"},
+    {B::Browser1, Command::PageBrowser1, G::Browser, "Launch external browser #1", E::OwnState, "BrowserButton"},
+    {B::Projects, Command::ProjectDisplay, G::Projects, "Display/Hide project structure", E::Always, "ProjectsButton"},
+    {B::Cut, Command::EditCut, G::Cut, "Cut to clipboard", E::OwnState, "CutButton"},
+    {B::Paste, Command::EditPaste, G::Paste, "Paste from clipboard", E::OwnState, "PasteButton"},
+    {B::Copy, Command::EditCopy, G::Copy, "Copy to clipboard", E::OwnState, "CopyButton"},
+    {B::Spell, Command::SearchSpellCheck, G::Spell, "Spell Checker", E::WithPage, "SpellButton"},
 };
 
 const ButtonInfo& infoFor(ButtonPanel::Button which)
@@ -69,7 +70,7 @@ ButtonPanel::ButtonPanel(CommandRegistry& registry, QWidget* parent)
         grid->addWidget(button, position / perRow, position % perRow);
         const Command command = info.command;
         connect(button, &QToolButton::clicked, this, [this, command] { m_registry.run(command); });
-        m_entries.push_back({info.which, button, info.startsEnabled});
+        m_entries.push_back({info.which, button, info.enabling == Enabling::Always});
         ++position;
     }
     for (Entry& entry : m_entries)
@@ -97,7 +98,9 @@ void ButtonPanel::setButtonEnabled(Button which, bool enabled)
 void ButtonPanel::setPageOpen(bool open)
 {
     for (Entry& entry : m_entries) {
-        if (!infoFor(entry.which).startsEnabled) {
+        const Enabling enabling = infoFor(entry.which).enabling;
+        // Without a page nothing of a page's own state is left to act on.
+        if (enabling == Enabling::WithPage || (enabling == Enabling::OwnState && !open)) {
             entry.wanted = open;
             apply(entry);
         }

@@ -19,13 +19,17 @@ public:
         Back, Forward, Browser1, Projects, Cut, Paste, Copy, Spell,
     };
 
+    // What switches a button on: nothing (always on), an open page, or a state of its own that
+    // its owner sets (Save the page's modified flag, Cut the selection, Back the history...).
+    enum class Enabling { Always, WithPage, OwnState };
+
     ButtonPanel(CommandRegistry& registry, QWidget* parent = nullptr);
 
     QToolButton* button(Button which) const;
     // What the page state asks for; the button is enabled only if its command is available too.
     void setButtonEnabled(Button which, bool enabled);
-    // Buttons that need an open page follow this; Open, Toggle split, New and Display/Hide are
-    // always wanted.
+    // The buttons enabled with a page follow this; without a page the others with a state of
+    // their own go off too.
     void setPageOpen(bool open);
 
     static Command commandFor(Button which);

@@ -117,9 +117,9 @@ void EditingWiring::GetLocation()
 
 void EditingWiring::connectEditors()
 {
+    // Every caret move counts: keys, clicks, insertions, Find, Go to line, spelling changes.
+    connect(m_window.webPage(), &TLEdit::caretMoved, this, &EditingWiring::GetLocation);
     for (TLEdit* editor : {m_window.webPage(), m_window.spareEditor()}) {
-        connect(editor, &TLEdit::OnKeyUp, this, &EditingWiring::GetLocation);
-        connect(editor, &TLEdit::OnMouseDown, this, &EditingWiring::GetLocation);
         connect(editor, &TLEdit::OnControlHighlight, this,
                 [this](ControlHighlight* request) { WebPageControlHighlight(m_window.settings(), *request); });
         connect(editor, &TLEdit::OnFindBrace, this, [](FindBraceRequest* request) { WebPageFindBrace(*request); });
@@ -180,7 +180,7 @@ void EditingWiring::wirePageTextCommands()
     };
     host.pageDirectory = m_pageDirectory;
     host.report = [this](const QString& title, const QString& text) { m_window.reportFailure(title, text); };
-    host.updatePreview = [this] { m_preview.controller().UpdateWebView(); };
+    host.updatePreview = [this] { m_preview.controller().commandChangedPage(); };
     m_pageText = std::make_unique<PageTextCommands>(m_window.webPage(), host);
 
     CommandRegistry& commands = m_window.commands();
@@ -225,5 +225,5 @@ void EditingWiring::showParameterForm(const QString& parameter)
     form.setPage(page);
     form.FormShow(m_window.webPage()->GetSelText());
     if (form.exec() == QDialog::Accepted)
-        m_preview.controller().UpdateWebView();
+        m_preview.controller().commandChangedPage();
 }

@@ -19,9 +19,15 @@ public:
 
     QAction* item(Command command, const QString& caption, const QKeySequence& shortcut = {})
     {
+        return item(command, caption, shortcut.isEmpty() ? QList<QKeySequence>() : QList<QKeySequence>{shortcut});
+    }
+
+    // The menu shows the first shortcut; the others work as well.
+    QAction* item(Command command, const QString& caption, const QList<QKeySequence>& shortcuts)
+    {
         QAction* action = m_menu->addAction(caption);
-        if (!shortcut.isEmpty()) {
-            action->setShortcut(shortcut);
+        if (!shortcuts.isEmpty()) {
+            action->setShortcuts(shortcuts);
             m_shortcutOwner->addAction(action);
         }
         m_registry.attach(command, action);
@@ -89,10 +95,11 @@ void MainMenus::buildFile(QMenuBar* bar)
     m_top[MenuId::File] = menu;
     MenuWriter w(menu, m_registry, m_shortcutOwner);
     w.item(Command::FileNew, QStringLiteral("&New"));
-    w.item(Command::FileOpen, QStringLiteral("&Open ..."));
-    w.item(Command::FileSave, QStringLiteral("&Save"), keys(Qt::Key_F2));
-    w.item(Command::FileSaveAs, QStringLiteral("Save &As..."));
-    w.item(Command::FileClosePage, QStringLiteral("&Close Page"));
+    // The desktop's usual chords come as second shortcuts where the menus have none of their own.
+    w.item(Command::FileOpen, QStringLiteral("&Open ..."), keys(Qt::CTRL | Qt::Key_O));
+    w.item(Command::FileSave, QStringLiteral("&Save"), QList<QKeySequence>{keys(Qt::Key_F2), keys(Qt::CTRL | Qt::Key_S)});
+    w.item(Command::FileSaveAs, QStringLiteral("Save &As..."), keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    w.item(Command::FileClosePage, QStringLiteral("&Close Page"), keys(Qt::CTRL | Qt::Key_W));
     w.item(Command::FileCloseAll, QStringLiteral("C&lose All"));
     w.item(Command::FilePrint, QStringLiteral("&Print..."));
     w.item(Command::FilePrinterSetup, QStringLiteral("P&rinter Setup..."));
@@ -163,7 +170,7 @@ void MainMenus::buildSearch(QMenuBar* bar)
     w.item(Command::SearchFind, QStringLiteral("&Find..."), keys(Qt::CTRL | Qt::Key_F));
     w.item(Command::SearchFindNext, QStringLiteral("Find Next"), keys(Qt::Key_F3));
     w.item(Command::SearchReplace, QStringLiteral("&Replace..."), keys(Qt::CTRL | Qt::Key_R));
-    w.item(Command::SearchGoToLine, QStringLiteral("&Go to line number..."));
+    w.item(Command::SearchGoToLine, QStringLiteral("&Go to line number..."), keys(Qt::CTRL | Qt::Key_G));
     w.item(Command::SearchSpellCheck, QStringLiteral("Spell Check..."));
     w.item(Command::SearchSource, QStringLiteral("Search Source"));
 }

@@ -32,6 +32,12 @@ std::vector<CommandState> editMenu(const MenuState& s)
 {
     std::vector<CommandState> out;
     setAll(out, Command::EditUndo, Command::EditUnderline, s.pageOpen);
+    // The internal clipboard is an editor of its own, usable while no page is open; its keys
+    // reach it through these items.
+    if (!s.pageOpen && s.focus == FocusTarget::SpareEditor)
+        setEach(out, {Command::EditUndo, Command::EditRedo, Command::EditCut, Command::EditCopy, Command::EditDelete,
+                      Command::EditPaste, Command::EditSelectAll},
+                true);
     const bool editorFocused = s.focus == FocusTarget::PageEditor || s.focus == FocusTarget::SpareEditor;
     bool copyEnabled = s.pageOpen;
     if ((editorFocused && !s.editorHasSelection) || s.focus == FocusTarget::SplitPreview) {
@@ -64,7 +70,8 @@ std::vector<CommandState> menuRules(MenuId menu, const MenuState& s)
         break;
     case MenuId::Search:
         setAll(out, Command::SearchFind, Command::SearchSource, s.pageOpen);
-        if (!s.previewHasDocument)
+        // It looks for the preview's selection in the source: nothing to look for without one.
+        if (!s.previewHasSelection)
             setEach(out, {Command::SearchSource}, false);
         break;
     case MenuId::Page:
@@ -81,7 +88,8 @@ std::vector<CommandState> menuRules(MenuId menu, const MenuState& s)
                 s.pageOpen);
         break;
     case MenuId::Options:
-        setEach(out, {Command::OptionsViewInlineImages}, s.pageOpen);
+        // The choice also holds for pages opened later.
+        setEach(out, {Command::OptionsViewInlineImages}, true);
         break;
     case MenuId::Help:
         break;
@@ -92,11 +100,21 @@ std::vector<CommandState> menuRules(MenuId menu, const MenuState& s)
         break;
     case MenuId::PreviewPopup:
         setAll(out, Command::PreviewRefreshView, Command::PreviewFollowCaret, s.pageOpen);
-        // The item is shared in spirit with the Search menu's: both follow the preview's document.
-        setEach(out, {Command::PreviewSearchSource, Command::SearchSource}, s.previewHasDocument);
+        // The item is shared in spirit with the Search menu's: both follow the preview's selection.
+        setEach(out, {Command::PreviewSearchSource, Command::SearchSource}, s.pageOpen && s.previewHasSelection);
         break;
     }
     return out;
+}
+
+ToolButtonStates toolButtonStates(const MenuState& s)
+{
+    ToolButtonStates states;
+    states.cut = s.pageOpen && s.editorHasSelection;
+    states.copy = states.cut;
+    states.paste = s.pageOpen && s.clipboardHasText;
+    states.browser1 = s.pageOpen && !s.browser1Path.trimmed().isEmpty();
+    return states;
 }
 
 QString browserItemCaption(const QString& browserPath)

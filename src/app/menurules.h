@@ -37,5 +37,14 @@ struct CommandState {
 // their state.
 std::vector<CommandState> menuRules(MenuId menu, const MenuState& state);
 
+// The tool buttons that follow the same state as the menus, kept current as it changes.
+struct ToolButtonStates {
+    bool cut = false;
+    bool copy = false;
+    bool paste = false;
+    bool browser1 = false;
+};
+ToolButtonStates toolButtonStates(const MenuState& state);
+
 // "View page in " and the browser's file name, the caption of a configured browser's item.
 QString browserItemCaption(const QString& browserPath);

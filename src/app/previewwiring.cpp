@@ -9,6 +9,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QVBoxLayout>
 #include <QFileInfo>
@@ -37,7 +38,6 @@ PreviewWiring::PreviewWiring(TForm1& window, PageManager& pages)
         viewer->setImageCacheCount(0);
         viewer->setDefFontName(QStringLiteral("Arial"));
     }
-    m_full->setDefBackground(QColor(192, 192, 192));
     window.setSplitPreview(m_split);
     window.setFullPreview(m_full);
 
@@ -75,15 +75,31 @@ PreviewHost PreviewWiring::makeHost()
         return helperFlag(m_window.settings(), static_cast<Helper>(helper));
     };
     host.setStatusLink = [this](const QString& link) { m_window.statusPanel(2)->setText(link); };
+    host.setImageName = [this](const QString& name) {
+        if (auto* imageBox = m_window.powerBook()->findChild<QComboBox*>(QStringLiteral("ImageName")))
+            imageBox->setEditText(name);
+    };
     host.editorGoToTop = [this] {
         m_window.webPage()->SetSelection(1, 0, 1, 0);
         m_window.webPage()->ensureCaretVisible();
     };
     host.editorFind = [this](const QString& text) {
-        m_window.webPage()->setSearchText(text);
-        m_window.webPage()->find();
+        // A search of its own, forward from the top: the Find dialog's text and direction are
+        // the user's and stay as they were.
+        TLEdit* editor = m_window.webPage();
+        const QString searchText = editor->searchText();
+        const FindOptions options = editor->findOptions();
+        editor->setSearchText(text);
+        editor->setFindOptions(FindOptions{});
+        editor->find();
+        editor->setSearchText(searchText);
+        editor->setFindOptions(options);
     };
-    host.showHistory = [this](const HistoryState& state) { showHistory(state); };
+    host.showHistory = [this](const HistoryState& state) {
+        showHistory(state);
+        if (!state.caption.isEmpty())
+            m_window.setWindowTitle(state.caption);
+    };
     return host;
 }
 
@@ -108,7 +124,9 @@ void PreviewWiring::wireCommands()
     commands.setHandler(Command::PreviewGoToBottom, [preview] { preview->Gotobottom1Click(); });
     for (Command command : {Command::PreviewSearchSource, Command::SearchSource})
         commands.setHandler(command, [preview] { preview->SearchSourceClick(); });
-    commands.setHandler(Command::PreviewCopy, [this] { m_split->CopyToClipboard(); });
+    commands.setHandler(Command::PreviewCopy, [this] {
+        (m_controller->fullScreen() ? m_full : m_split)->CopyToClipboard();
+    });
     commands.setHandler(Command::PreviewFollowCaret, [this] {
         // From the controller's state, not the item's: a click has already flipped the check mark,
         // a command run from elsewhere has not.
@@ -197,6 +215,13 @@ void PreviewWiring::settingsRead()
     m_window.commands().setText(Command::PageBrowser2, browserMenuCaption(settings.defaults.browser2));
 }
 
+void PreviewWiring::showHtml(const QString& html)
+{
+    m_controller->HideFullScreen();
+    // A failure is reported through the viewer's load error.
+    m_split->LoadTextBlock(html.toUtf8());
+}
+
 void PreviewWiring::showHelp()
 {
     // The help pages are plain HTML shipped with the program, shown by our own viewer.
@@ -233,8 +258,9 @@ void PreviewWiring::launchBrowser(int browser)
         const QString file = m_pages.currentFile();
         return file.isEmpty() ? m_pages.currentDirectory() : QFileInfo(file).absolutePath();
     };
-    host.editorText = [this] { return m_window.webPage()->Text().toUtf8(); };
+    host.editorText = [this] { return m_pages.pageBytes(); };
     host.showMessage = [this](const QString& text) { QMessageBox::information(&m_window, QStringLiteral("Tessera"), text); };
+    host.copyWritten = [this](const QString& copy) { m_pages.adoptProgramCopy(copy); };
     const TesseraSettings::Defaults& defaults = m_window.settings().defaults;
     BrowserLauncher launcher(host, m_starter);
     if (browser == 1)

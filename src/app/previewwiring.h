@@ -31,6 +31,8 @@ public:
 
     // Once the settings are read: live preview, inline images and the preview's look.
     void settingsRead();
+    // Shows a page made by a command (not the editor's text) in the split preview.
+    void showHtml(const QString& html);
 
 private:
     tessera::workspace::PreviewHost makeHost();

@@ -33,11 +33,14 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
 constexpr int designClientWidth = 711;
 constexpr int designClientHeight = 475;
+// A first start opens this large where the screen allows, so there is room to work.
+constexpr QSize firstStartSize(1100, 750);
 constexpr int toolsPanelHeight = 68;
 constexpr int splitterBarWidth = 3;
 
@@ -262,6 +265,11 @@ void TForm1::updateCommandStates()
                             MenuId::Insert, MenuId::HtmlCodes, MenuId::Options, MenuId::EditorPopupEdit};
     for (MenuId menu : order)
         applyMenuRule(menu);
+    const ToolButtonStates buttons = toolButtonStates(menuState());
+    m_buttonPanel->setButtonEnabled(ButtonPanel::Button::Cut, buttons.cut);
+    m_buttonPanel->setButtonEnabled(ButtonPanel::Button::Copy, buttons.copy);
+    m_buttonPanel->setButtonEnabled(ButtonPanel::Button::Paste, buttons.paste);
+    m_buttonPanel->setButtonEnabled(ButtonPanel::Button::Browser1, buttons.browser1);
 }
 
 MenuState TForm1::menuState() const
@@ -350,6 +358,8 @@ QWidget* TForm1::fullPreview() const
 void TForm1::setFullScreenView(bool on)
 {
     m_mainArea->setCurrentIndex(on ? 1 : 0);
+    // Its buttons act on the source, which full screen hides.
+    m_powerBook->parentWidget()->setVisible(!on);
 }
 
 bool TForm1::isFullScreenView() const
@@ -396,6 +406,34 @@ int TForm1::defaultClientWidth() const
     return std::max(designClientWidth, toolBookLeft + fontTab->sizeHint().width() + 10);
 }
 
+void TForm1::placeForFirstStart()
+{
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    QSize size(std::max(defaultClientWidth(), firstStartSize.width()), std::max(height(), firstStartSize.height()));
+    if (!available.isEmpty())
+        size = size.boundedTo(available.size());
+    resize(size);
+    if (!available.isEmpty())
+        move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+QRect TForm1::onAvailableScreen(const QRect& stored) const
+{
+    // A window stored on a screen that is gone is brought back whole onto the nearest one.
+    QScreen* target = QGuiApplication::screenAt(stored.center());
+    if (!target)
+        target = screen();
+    if (!target)
+        return stored;
+    const QRect available = target->availableGeometry();
+    if (available.contains(stored))
+        return stored;
+    QRect placed(stored.topLeft(), stored.size().boundedTo(available.size()));
+    placed.moveLeft(std::clamp(placed.left(), available.left(), available.right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), available.top(), available.bottom() - placed.height() + 1));
+    return placed;
+}
+
 void TForm1::installLifecycleSteps()
 {
     m_lifecycle.setHandler(LifecycleStep::CreateHistoryItems, [this] {
@@ -423,7 +461,7 @@ void TForm1::installLifecycleSteps()
 
     m_lifecycle.setHandler(LifecycleStep::ApplyDefaultWidth, [this] {
         if (windowPlacement(m_settings).width <= 0)
-            resize(defaultClientWidth(), height());
+            placeForFirstStart();
         return StepResult::success();
     });
     m_lifecycle.setHandler(LifecycleStep::ShowInsertMode, [this] {
@@ -463,7 +501,7 @@ void TForm1::applyReadSettings()
         if (placement.maximized)
             setWindowState(windowState() | Qt::WindowMaximized);
         else
-            setGeometry(placement.left, placement.top, placement.width, placement.height);
+            setGeometry(onAvailableScreen(QRect(placement.left, placement.top, placement.width, placement.height)));
     }
     // Hints: the window is designed with them on.
     if (!showHints(m_settings))
@@ -481,8 +519,11 @@ void TForm1::captureSettings()
     placement.height = geometryNow.height();
     placement.maximized = isMaximized();
     const QList<int> sizes = m_splitScreen->sizes();
-    if (!sizes.isEmpty() && sizes.first() > 0)
+    if (!sizes.isEmpty() && sizes.first() > 0) {
         placement.splitPosition = sizes.first();
+        const qint64 length = std::accumulate(sizes.begin(), sizes.end(), qint64(0));
+        placement.splitShare = int((qint64(sizes.first()) * WindowPlacement::wholeShare + length / 2) / length);
+    }
     setWindowPlacement(m_settings, placement);
     showHints(m_settings) = m_showHints;
     showProjectPanel(m_settings) = m_commands.isChecked(Command::ProjectDisplay);
@@ -542,24 +583,28 @@ void TForm1::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    // The splitters get their share once the window's layout has given them their real size;
-    // sizes set earlier are rescaled by the first resize and drift at every start.
+    // Without a window manager the window is never activated; the first show stands in for it.
+    QTimer::singleShot(0, this, &TForm1::firstActivation);
+    const QStringList failures = m_lifecycle.run(LifecyclePhase::FirstShow);
+    if (!failures.isEmpty())
+        reportFailure(QStringLiteral("Starting Tessera"), failures.join(QLatin1Char('\n')));
+    // The splitters get their share once the first-show steps have placed the window and its
+    // layout has given them their real size; sizes set earlier are rescaled by the first resize
+    // and drift at every start.
     if (QLayout* layout = centralWidget()->layout())
         layout->activate();
     const int total = m_mainSplitter->width() - 2 * m_mainSplitter->handleWidth();
     m_mainSplitter->setSizes({total / 5, total - total / 5, 0});
     const int length = (m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width())
         - m_splitScreen->handleWidth();
-    const int position = windowPlacement(m_settings).splitPosition;
+    const WindowPlacement placement = windowPlacement(m_settings);
+    int position = placement.splitPosition;
+    if (placement.splitShare > 0 && placement.splitShare < WindowPlacement::wholeShare)
+        position = int((qint64(length) * placement.splitShare + WindowPlacement::wholeShare / 2) / WindowPlacement::wholeShare);
     if (position > 0 && position < length)
         m_splitScreen->setSizes({position, length - position});
     else
         m_splitScreen->setSizes({length / 2, length - length / 2});
-    // Without a window manager the window is never activated; the first show stands in for it.
-    QTimer::singleShot(0, this, &TForm1::firstActivation);
-    const QStringList failures = m_lifecycle.run(LifecyclePhase::FirstShow);
-    if (!failures.isEmpty())
-        reportFailure(QStringLiteral("Starting Tessera"), failures.join(QLatin1Char('\n')));
     updateCommandStates();
 }
 

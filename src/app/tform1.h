@@ -132,6 +132,9 @@ private:
     void connectEditors();
     void installLifecycleSteps();
     int defaultClientWidth() const;
+    // Without a stored placement: large enough to work in, centred on the screen.
+    void placeForFirstStart();
+    QRect onAvailableScreen(const QRect& stored) const;
     void pageCountChanged();
     void applyMenuRule(MenuId menu);
     void applyReadSettings();

@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QSplitter>
 
+using tessera::workspace::PreviewController;
+
 namespace {
 
 // A menu caption without its accelerator marks ("&&" is a literal ampersand).
@@ -58,6 +60,7 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
     host.workingDirectory = [this] { return m_pages->currentDirectory(); };
     host.programDirectory = [this] { return m_window.programDirectory().path(); };
     host.reportFailure = [this](const QString& title, const QString& text) { m_window.reportFailure(title, text); };
+    host.showInPreview = [this](const QString& html) { m_preview->showHtml(html); };
     m_tags = new TagInserter(window.webPage(), host, this);
     m_toolBook = new ToolBook(m_tags, this);
     m_toolBook->fillPowerBook(window.powerBook());
@@ -176,6 +179,10 @@ void WorkspaceWiring::connectPageSignals()
     // Commands and typed keys that change the page enable Save as the editor's own edits do.
     auto pageEdited = [this] { m_window.buttonPanel1()->setButtonEnabled(ButtonPanel::Button::Save, true); };
     connect(m_tags, &TagInserter::saveEnabled, this, pageEdited);
+    // Either way the preview is current after every insertion and attribute edit.
+    PreviewController* preview = &m_preview->controller();
+    connect(m_tags, &TagInserter::previewUpdateRequested, preview, &PreviewController::commandChangedPage);
+    connect(m_attributes, &AttributeEditor::previewUpdateRequested, preview, &PreviewController::commandChangedPage);
     connect(m_pageKeys, &TypedKeyFilter::edited, this, pageEdited);
 
     connect(m_window.webPage(), &TLEdit::OnDragDrop, this, [this](QDropEvent* event, bool* handled) {
@@ -288,7 +295,8 @@ void WorkspaceWiring::showRecentFiles(const QStringList& entries)
         if (entries.at(i).isEmpty())
             continue;
         const Command command = offsetCommand(Command::FileRecent1, i);
-        commands.setText(command, entries.at(i));
+        // A file name with "&" must not turn into an accelerator.
+        commands.setText(command, QString(entries.at(i)).replace(QLatin1Char('&'), QLatin1String("&&")));
         commands.setVisible(command, true);
     }
 }

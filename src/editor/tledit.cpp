@@ -215,7 +215,6 @@ TLEdit::TLEdit(QWidget* parent)
     m_view->setLexer(m_lexer);
     setEditorFont(font);
 
-    connect(m_view, &QsciScintilla::textChanged, this, &TLEdit::OnChange);
     connect(m_view, &QsciScintilla::selectionChanged, this, &TLEdit::selectionChanged);
     connect(m_view, &QsciScintilla::cursorPositionChanged, this, [this] {
         emitCaret();
@@ -630,6 +629,8 @@ void TLEdit::textModified(int type)
         m_undoSteps = std::min(m_undoSteps + 1, m_undoDepth);
         m_redoSteps = 0;
     }
+    // Reported once the flags are up to date, so a handler sees the page as modified.
+    Q_EMIT OnChange();
 }
 
 bool TLEdit::modified() const

@@ -1,3 +1,5 @@
+#include "windowfixture.h"
+
 #include "app/appstrings.h"
 #include "app/previewwiring.h"
 #include "app/tform1.h"
@@ -26,13 +28,7 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& contents)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(contents);
-}
+using windowtest::writeFile;
 
 class PreviewWiringTest : public ::testing::Test {
 protected:
@@ -80,8 +76,8 @@ TEST_F(PreviewWiringTest, OpeningAPageShowsItAndLiveUpdateFollowsEdits)
     EXPECT_EQ(split().TitleText(), QStringLiteral("First"));
 
     window->webPage()->setText(QStringLiteral("<HTML><HEAD><TITLE>Edited</TITLE></HEAD><BODY>x</BODY></HTML>"));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(split().TitleText(), QStringLiteral("Edited")) << "live update refreshes after an edit";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return split().TitleText() == QStringLiteral("Edited"); }))
+        << "live update refreshes after an edit";
 }
 
 TEST_F(PreviewWiringTest, WithoutLiveUpdateOnlyRefreshShowsEdits)

@@ -1,114 +1,25 @@
-#include "app/appstrings.h"
+#include "windowfixture.h"
+
 #include "app/pagetabbar.h"
-#include "app/tform1.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
-#include "workspace/pages/pageprompts.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QUrl>
 #include <QSplitter>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QSettings>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 
 #include <Qsci/qsciscintilla.h>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 namespace {
 
-// Answers page questions from a script and remembers what was asked.
-struct ScriptedPrompts : PagePrompts {
-    QStringList* asked;
-    const bool* answer;
-    ScriptedPrompts(QStringList* asked, const bool* answer) : asked(asked), answer(answer) {}
-    void information(const QString& text) override { *asked << text; }
-    void error(const QString& text) override { *asked << text; }
-    bool warning(const QString& text) override { *asked << text; return *answer; }
-    bool confirmation(const QString& text) override { *asked << text; return *answer; }
-};
-
-// Picks the file a test names, as if the user had chosen it.
-struct ChosenFile : PageFileDialogs {
-    QString* chosen;
-    explicit ChosenFile(QString* chosen) : chosen(chosen) {}
-    QString saveFileName(const QString&, const QString&, const QString&, int) override { return *chosen; }
-    QString openFileName(const QString&, const QString&) override { return *chosen; }
-    QString openPage(const QString&, const QString&) override { return *chosen; }
-};
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& contents)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(contents);
-}
-
-class WiringFixture : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        QCoreApplication::setOrganizationName(strings::organisationName);
-        QCoreApplication::setApplicationName(strings::applicationName);
-        QSettings settings;
-        settings.clear();
-        // No tip or helper may open a modal box in the middle of a test.
-        settings.setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), false);
-        for (const char* key : {"NewFile", "fullscreen", "BrowserRefresh", "SimpleTable", "ImageDisplaying",
-                                "Wordwrap", "DefaultExtension", "InternalClipboard", "SavingToDefault",
-                                "ExpandingChars"})
-            settings.setValue(QStringLiteral("Helpers/") + QLatin1String(key), false);
-        settings.sync();
-        writeFile(m_root.filePath(QStringLiteral("share/tessera/blkhlght.mnu")), "<CITE>..</CITE> - citation\n");
-
-        environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),
-                                                        m_root.filePath(QStringLiteral("share/tessera")));
-        environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
-        environment.makePagePrompts = [this] { return std::make_unique<ScriptedPrompts>(&asked, &answer); };
-        environment.makePageFileDialogs = [this] { return std::make_unique<ChosenFile>(&chosen); };
-        window = std::make_unique<TForm1>(environment);
-        window->show();
-    }
-
-    QString page(const QString& name, const QByteArray& contents)
-    {
-        const QString path = m_root.filePath(QStringLiteral("site/") + name);
-        writeFile(path, contents);
-        return path;
-    }
-
-    void open(const QString& path)
-    {
-        chosen = path;
-        ASSERT_TRUE(window->commands().trigger(Command::FileOpen));
-    }
-
-    QTemporaryDir m_root;
-    TForm1Environment environment;
-    QStringList asked;
-    bool answer = true;
-    QString chosen;
-    std::unique_ptr<TForm1> window;
-};
+using namespace windowtest;
 
 TEST_F(WiringFixture, NewMakesATabAndDroppedFilesOpen)
 {

@@ -667,17 +667,32 @@ void TPageViewer::recordHistory(const QString& oldFile, const QString& oldTitle,
 
 void TPageViewer::setHistoryPos(int index)
 {
-    if (index == m_historyIndex || index < 0 || index >= m_history.size() || m_processing)
+    if (index == m_historyIndex || index < 0 || index > m_history.size() || m_processing)
         return;
-    if (!m_currentFile.isEmpty() && m_historyIndex < m_history.size())
-        m_history[m_historyIndex] = HistoryEntry{m_currentFile, m_title, Position()};
+    if (index == m_history.size()) {
+        // Behind the oldest entry is a page given as text (the editor's own), once it is shown
+        // again: from there Forward leads back into the history.
+        if (!m_currentFile.isEmpty())
+            return;
+        m_historyIndex = index;
+        emit historyChange();
+        return;
+    }
     const HistoryEntry target = m_history[index];
     if (target.file != m_currentFile) {
         // Loading must not record history; the history is moved through, not added to.
+        const HistoryEntry leaving{m_currentFile, m_title, Position()};
         int keep = m_historyMax;
         m_historyMax = 0;
-        LoadDocFile(target.file);
+        const bool loaded = LoadDocFile(target.file);
         m_historyMax = keep;
+        // A file gone since leaves the history and its place in it as they were.
+        if (!loaded)
+            return;
+        if (!leaving.file.isEmpty() && m_historyIndex < m_history.size())
+            m_history[m_historyIndex] = leaving;
+    } else if (m_historyIndex < m_history.size()) {
+        m_history[m_historyIndex] = HistoryEntry{m_currentFile, m_title, Position()};
     }
     setPosition(target.position);
     m_historyIndex = index;

@@ -64,9 +64,11 @@ TOpenHTMLForm::TOpenHTMLForm(QWidget* parent)
     , m_directoryList(new QListWidget(this))
     , m_fileList(new FileList(this))
     , m_filterBox(new QComboBox(this))
+    , m_directoryLabel(new QLabel(this))
     , FileToLoad(new QLineEdit(this))
     , OpenViewer(new tessera::viewer::TPageViewer(this))
-    , m_mask({QStringLiteral("*.htm")})
+    // Masks are case-sensitive here, and ".html" is the commoner of the two.
+    , m_mask({QStringLiteral("*.htm"), QStringLiteral("*.html")})
 {
     setWindowTitle(QStringLiteral("Open HTML Page"));
     FileToLoad->setObjectName(QStringLiteral("FileToLoad"));
@@ -83,6 +85,8 @@ TOpenHTMLForm::TOpenHTMLForm(QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("List files of type:"), this), 5, 0);
     layout->addWidget(m_filterBox, 6, 0);
     layout->addWidget(new QLabel(QStringLiteral("Directories:"), this), 0, 1);
+    m_directoryLabel->setObjectName(QStringLiteral("DirectoryLabel"));
+    layout->addWidget(m_directoryLabel, 7, 0, 1, 3);
     layout->addWidget(m_directoryList, 1, 1, 4, 1);
     layout->addWidget(new QLabel(QStringLiteral("Drives:"), this), 5, 1);
     layout->addWidget(m_driveBox, 6, 1);
@@ -116,7 +120,9 @@ void TOpenHTMLForm::setFilter(const QString& pipeFilter)
     const QStringList parts = pipeFilter.split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (!parts[i].isEmpty())
-            m_filterBox->addItem(parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
+            m_filterBox->addItem(parts[i] + QStringLiteral(" (")
+                                 + parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '))
+                                 + QLatin1Char(')'));
     }
     // The list starts with the dialog's own mask; choosing a filter replaces it.
 }
@@ -133,6 +139,7 @@ void TOpenHTMLForm::setDirectory(const QString& directory)
     if (!dir.exists())
         return;
     m_directory = QDir::cleanPath(dir.absolutePath());
+    m_directoryLabel->setText(QDir::toNativeSeparators(m_directory));
     // The drive box shows the volume that holds the directory.
     const int drive = m_driveBox->findData(QStorageInfo(m_directory).rootPath());
     if (drive >= 0)

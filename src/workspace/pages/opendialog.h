@@ -50,6 +50,7 @@ private:
     QListWidget* m_directoryList;
     QListWidget* m_fileList;
     QComboBox* m_filterBox;
+    QLabel* m_directoryLabel;
     QLineEdit* FileToLoad;
     tessera::viewer::TPageViewer* OpenViewer;
     QString m_filter;

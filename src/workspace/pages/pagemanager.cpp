@@ -101,13 +101,7 @@ PageManager::PageManager(QTabBar* WebPageTabs, TLEdit* WebPage, TLEdit* SpareEdi
 {
     m_recent.setEntries(PageSettings::recentFiles(*m_settings));
     connect(m_tabs, &QTabBar::currentChanged, this, &PageManager::onTabChanged);
-    // OnChange arrives before the editor has updated its modified flag, so the change is taken
-    // from the text modification itself, which reaches this connection after the editor's own.
-    connect(m_editor->scintilla(), &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char*, int, int, int, int, int, int, int) {
-                if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))
-                    WebPageChange();
-            });
+    connect(m_editor, &TLEdit::OnChange, this, &PageManager::WebPageChange);
     connect(m_editor, &TLEdit::OnAskIfStoreFile, this, [](int* answer) {
         // The program saves only through its own commands and swap files.
         *answer = int(StoreAnswer::DoNotStore);
@@ -208,7 +202,16 @@ void PageManager::onTabChanged(int index)
 void PageManager::setSaveEnabled(bool enabled)
 {
     m_saveEnabled = enabled;
+    showTabMark(enabled);
     emit saveEnabledChanged(enabled);
+}
+
+void PageManager::showTabMark(bool modified)
+{
+    if (m_active < 0 || m_active >= m_pages.count() || m_active >= m_tabs->count())
+        return;
+    const QString name = nameWithoutPath(m_pages.at(m_active).fileName);
+    m_tabs->setTabText(m_active, modified ? name + QStringLiteral(" *") : name);
 }
 
 void PageManager::setCaption(const QString& fileName)
@@ -295,7 +298,6 @@ bool PageManager::LoadFile(const QString& name, bool inProject)
     setSaveEnabled(false);
     result = exists;
 
-    emit previewUpdateRequested();
     m_saveDialogFileName = fileName;
     setCaption(fileName);
     setCurrentDirectoryFromFile(fileName);
@@ -309,11 +311,13 @@ bool PageManager::LoadFile(const QString& name, bool inProject)
         if (m_prompts->confirmation(QString::fromLatin1(PageTexts::emptyFileQuestion)))
             result = m_newPageBuilder();
     }
-    if (m_pages.count() > 0) {
+    if (m_pages.count() > 0)
         updatePagesOpen();
-        emit previewUpdateRequested();
-    }
+    // One render of the opened page, at its top, whatever the steps above changed.
     emit previewScrollRequested(0);
+    // Typing goes to the page just opened.
+    if (m_pages.count() > 0)
+        m_editor->setFocus();
     return result;
 }
 
@@ -427,8 +431,9 @@ void PageManager::RenameSaveAsFile(const QString& fileName)
         return;
     PageRecord& record = m_pages.at(m_active);
     record.fileName = fileName;
-    m_tabs->setTabText(m_active, nameWithoutPath(fileName));
+    showTabMark(false);
     m_tabs->setToolTip(fileName);
+    setStatusText(fileName);
     if (record.inProject)
         m_prompts->information(QString::fromLatin1(PageTexts::saveAsLeftProject));
     record.inProject = false;
@@ -491,8 +496,8 @@ void PageManager::LoadFromPageHandle()
     m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
     m_editor->setModified(record.modified);
     setSaveEnabled(record.modified);
-    emit previewUpdateRequested();
     emit previewScrollRequested(record.previewPosition);
+    m_editor->setFocus();
 }
 
 void PageManager::ClearPage()
@@ -568,8 +573,18 @@ void PageManager::WebPageChange()
         return;
     if (m_editor->modified() && !m_saveEnabled && !m_pages.isEmpty())
         setSaveEnabled(true);
-    if (PageSettings::autoUpdate(*m_settings))
-        emit previewUpdateRequested();
+}
+
+QByteArray PageManager::pageBytes() const
+{
+    const PageEncoding encoding = m_active >= 0 && m_active < m_pages.count() ? m_pages.at(m_active).format.encoding
+                                                                               : PageEncoding::Utf8;
+    return PageCodec::encode(editorBytes(m_editor), encoding);
+}
+
+void PageManager::adoptProgramCopy(const QString& path)
+{
+    m_swapFiles.adopt(path);
 }
 
 void PageManager::WebPageTabsMouseUp()

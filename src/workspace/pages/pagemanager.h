@@ -55,6 +55,10 @@ public:
     SwapFileRegistry& swapFiles() { return m_swapFiles; }
     QString scratchFilePath() const;
     QString newPageFilePath() const;
+    // The editor's text in the bytes the active page is saved in.
+    QByteArray pageBytes() const;
+    // A copy of the page the program wrote itself (the browser copy) may be written again.
+    void adoptProgramCopy(const QString& path);
 
     // After the settings are read: the recent-file menu from them, then the AutoLoad page.
     void StartUp();
@@ -125,6 +129,8 @@ private:
     void writeSwapFile(PageRecord& record);
     void syncRecentToSettings();
     int tabIndexGuarded(const std::function<int()>& change);
+    // The active tab's name, marked while its page has unsaved changes.
+    void showTabMark(bool modified);
 
     QTabBar* m_tabs;
     TLEdit* m_editor;

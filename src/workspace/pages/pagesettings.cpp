@@ -26,11 +26,6 @@ void PageSettings::setAutoLoad(TesseraSettings& settings, bool on)
     settings.lastFiles.autoLoad = on;
 }
 
-bool PageSettings::autoUpdate(const TesseraSettings& settings)
-{
-    return settings.defaults.autoUpdate;
-}
-
 QString PageSettings::webExtensions(const TesseraSettings& settings)
 {
     return settings.defaults.extension;

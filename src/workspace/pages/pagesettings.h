@@ -11,7 +11,6 @@ QStringList recentFiles(const TesseraSettings& settings);
 void setRecentFiles(TesseraSettings& settings, const QStringList& files);
 bool autoLoad(const TesseraSettings& settings);
 void setAutoLoad(TesseraSettings& settings, bool on);
-bool autoUpdate(const TesseraSettings& settings);
 QString webExtensions(const TesseraSettings& settings);
 QString graphicExtensions(const TesseraSettings& settings);
 

@@ -63,6 +63,12 @@ bool SwapFileRegistry::write(const QString& path, const QByteArray& bytes, QStri
     return written;
 }
 
+void SwapFileRegistry::adopt(const QString& path)
+{
+    m_written.insert(key(path), stampOf(path));
+    save();
+}
+
 bool SwapFileRegistry::remove(const QString& path)
 {
     if (!QFileInfo::exists(path)) {

@@ -23,6 +23,8 @@ public:
     // Deletes the file only when it is the program's own; returns whether it is gone.
     bool remove(const QString& path);
     bool owns(const QString& path) const;
+    // Takes a copy the program wrote by other means (the browser copy) as its own.
+    void adopt(const QString& path);
 
 private:
     struct Stamp {

@@ -66,6 +66,8 @@ bool BrowserLauncher::LaunchBrowser(const QString& browser, bool usePrefix)
         message(QStringLiteral("Could not write the browser copy \"%1\": %2").arg(copy, file.errorString()));
         return false;
     }
+    if (m_host.copyWritten)
+        m_host.copyWritten(copy);
     QString directory = m_host.workingDirectory ? m_host.workingDirectory() : QString();
     if (directory.isEmpty())
         directory = QFileInfo(copy).absolutePath();

@@ -36,6 +36,7 @@ public:
         std::function<QString()> workingDirectory; // the page's directory
         std::function<QByteArray()> editorText;    // the page as it is saved
         std::function<void(const QString&)> showMessage;
+        std::function<void(const QString& copy)> copyWritten;
     };
 
     BrowserLauncher(Host host, ProgramStarter& starter) : m_host(std::move(host)), m_starter(starter) {}

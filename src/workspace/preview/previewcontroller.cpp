@@ -79,7 +79,7 @@ QString imageNameOfLink(const QString& src)
 PreviewController::PreviewController(PreviewHost host, QObject* parent) : QObject(parent), m_host(std::move(host))
 {
     m_liveTimer.setSingleShot(true);
-    m_liveTimer.setInterval(0);
+    m_liveTimer.setInterval(kLiveDelay);
     connect(&m_liveTimer, &QTimer::timeout, this, &PreviewController::UpdateWebView);
     m_retry.setSingleShot(true);
     m_retry.setInterval(0);
@@ -145,8 +145,16 @@ bool PreviewController::RefreshViewer(std::uint32_t position, PreviewViewer* vie
 
 void PreviewController::editorChanged()
 {
-    if (m_live)
+    // Not restarted by later keystrokes: a burst is shown by one render, and never later than
+    // the delay after its first keystroke.
+    if (m_live && !m_liveTimer.isActive())
         m_liveTimer.start();
+}
+
+void PreviewController::commandChangedPage()
+{
+    if (!m_live)
+        UpdateWebView();
 }
 
 void PreviewController::caretMoved(std::size_t sourceOffset)
@@ -241,33 +249,42 @@ void PreviewController::FwdBackClick(bool back)
     }
 }
 
+PreviewViewer* PreviewController::shownViewer() const
+{
+    return m_fullScreen && m_full ? m_full : m_split;
+}
+
 void PreviewController::Gototop1Click()
 {
-    if (m_split)
-        m_split->setPosition(0);
+    if (PreviewViewer* viewer = shownViewer())
+        viewer->setPosition(0);
 }
 
 void PreviewController::Gotobottom1Click()
 {
-    if (m_split)
-        m_split->goToBottom();
+    if (PreviewViewer* viewer = shownViewer())
+        viewer->goToBottom();
 }
 
 PreviewController::PopupState PreviewController::HTMLPopupPopup() const
 {
     PopupState state;
     state.itemsEnabled = m_host.editorEnabled && m_host.editorEnabled();
-    state.searchSourceEnabled = state.itemsEnabled && m_split && m_split->selectionLength() != 0;
+    const PreviewViewer* viewer = shownViewer();
+    state.searchSourceEnabled = state.itemsEnabled && viewer && viewer->selectionLength() != 0;
     return state;
 }
 
 void PreviewController::SearchSourceClick()
 {
-    if (!m_split || m_split->selectionLength() == 0)
+    PreviewViewer* viewer = shownViewer();
+    if (!viewer || viewer->selectionLength() == 0)
         return;
+    if (m_fullScreen)
+        HideFullScreen();
     if (m_host.editorGoToTop)
         m_host.editorGoToTop();
-    QString text = m_split->selectedText();
+    QString text = viewer->selectedText();
     // The selection may end with a line end, which the page source need not have there; only
     // that one line end goes, whatever its kind.
     if (text.endsWith(QLatin1String("\r\n")))

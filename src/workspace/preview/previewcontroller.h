@@ -55,15 +55,18 @@ class PreviewController : public QObject {
 public:
     static constexpr int kFullScreenHelper = 2;
     static constexpr int kImageHelper = 5;
+    // How long a live refresh waits for more keystrokes.
+    static constexpr int kLiveDelay = 25;
 
     explicit PreviewController(PreviewHost host, QObject* parent = nullptr);
 
     void setViewers(PreviewViewer* split, PreviewViewer* full);
     bool fullScreen() const { return m_fullScreen; }
+    // The preview the user sees: the full-screen one while it is up, else the split one. The
+    // pop-up's commands act on it.
+    PreviewViewer* shownViewer() const;
     void setLivePreview(bool on) { m_live = on; }
     bool livePreview() const { return m_live; }
-    // Delay before a live refresh; keystrokes within it are shown by one refresh.
-    void setLiveDelay(int milliseconds) { m_liveTimer.setInterval(milliseconds); }
     void setHelperFlags(bool fullScreen, bool images)
     {
         m_fullScreenHelper = fullScreen;
@@ -79,6 +82,9 @@ public:
     // The editor text changed; with live preview on the preview follows, at most one
     // refresh waiting at any time.
     void editorChanged();
+    // A command changed the page; without live preview (which follows every change anyway) the
+    // preview is refreshed at once.
+    void commandChangedPage();
     bool refreshPending() const { return m_liveTimer.isActive() || m_retry.isActive(); }
 
     void View1Click();

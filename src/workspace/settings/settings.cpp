@@ -104,6 +104,7 @@ void forEachSetting(Record& record, Visitor& visit)
     visit.number(QStringLiteral("Width"), w.width, 0, far);
     visit.number(QStringLiteral("Height"), w.height, 0, far);
     visit.number(QStringLiteral("SplitPosition"), w.splitPosition, 0, far);
+    visit.number(QStringLiteral("SplitShare"), w.splitShare, 0, TesseraSettings::WindowAttributes::wholeShare);
     visit.number(QStringLiteral("SplitDirection"), w.splitDirection, 0, 1);
 }
 

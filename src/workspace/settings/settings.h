@@ -102,6 +102,10 @@ struct TesseraSettings {
         int width = 0;
         int height = 0;
         int splitPosition = 0;
+        // The editor's share of the split in millionths (0: none stored), so a split made in a
+        // small window is not restored as a sliver in a large one.
+        int splitShare = 0;
+        static constexpr int wholeShare = 1000000;
         // 1 puts the preview in the alternative direction.
         int splitDirection = 0;
 

@@ -186,7 +186,7 @@ void AttributeEditor::editImageFile(const QString& word)
     const QString chosen = m_host.chooseImageFile
         ? m_host.chooseImageFile(pageDirectory)
         : QFileDialog::getOpenFileName(m_editor, QStringLiteral("Open File"), pageDirectory,
-                                       QStringLiteral("Images (*.GIF *.JPG *.gif *.jpg)"));
+                                       QStringLiteral("Images (*.GIF *.JPG *.JPEG *.PNG *.gif *.jpg *.jpeg *.png)"));
     if (chosen.isEmpty())
         return;
     const QFileInfo file(chosen);

@@ -210,7 +210,7 @@ void TagInserter::SpeedButton13Click()
         bool ok = false;
         const QFont font = QFontDialog::getFont(&ok, m_editor->editorFont(), QApplication::activeWindow());
         if (ok)
-            choice = FontChoice {font, Qt::black};
+            choice = FontChoice {font, std::nullopt};
     }
     if (!choice)
         return;

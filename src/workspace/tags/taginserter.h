@@ -26,7 +26,8 @@ struct TagOptions {
 
 struct FontChoice {
     QFont font;
-    QColor colour = Qt::black;
+    // The desktop's font dialog offers no colour.
+    std::optional<QColor> colour;
 };
 
 // What tag insertion asks of the main window. Every member may be left empty: a missing

@@ -85,10 +85,10 @@ QString linkTag(const QString& prefix, const QString& url, const QString& text)
 
 std::pair<QString, QString> fontTags(const FontSpec& spec)
 {
-    QString opening = QStringLiteral("<FONT FACE=\"%1\" SIZE=\"%2\" COLOR=\"#%3\">")
-                          .arg(spec.family)
-                          .arg(spec.pointSize)
-                          .arg(colourHex(spec.colour));
+    QString opening = QStringLiteral("<FONT FACE=\"%1\" SIZE=\"%2\"").arg(spec.family).arg(spec.pointSize);
+    if (spec.colour)
+        opening += QStringLiteral(" COLOR=\"#%1\"").arg(colourHex(*spec.colour));
+    opening += QLatin1Char('>');
     QString closing = QStringLiteral("</FONT>");
     const std::pair<bool, QChar> styles[] = {
         {spec.bold, QLatin1Char('B')},

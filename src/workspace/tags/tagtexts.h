@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 // The texts that the built-in tag commands insert, built without widgets.
@@ -49,7 +50,8 @@ QString linkTag(const QString& prefix, const QString& url, const QString& text);
 struct FontSpec {
     QString family;
     int pointSize = 12;
-    QColor colour = Qt::black;
+    // Written only when one was chosen.
+    std::optional<QColor> colour;
     bool bold = false;
     bool italic = false;
     bool underline = false;

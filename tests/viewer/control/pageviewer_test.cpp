@@ -227,6 +227,42 @@ TEST_F(ViewerTest, NoHistoryByDefault)
     EXPECT_TRUE(viewer.History().isEmpty());
 }
 
+TEST_F(ViewerTest, AHistoryEntryWhoseFileIsGoneKeepsTheHistoryAndItsPlace)
+{
+    viewer.setHistoryMaxCount(10);
+    writeFile(path("a.htm"), "<title>A</title>a");
+    writeFile(path("b.htm"), "<title>B</title>b");
+    ASSERT_TRUE(viewer.LoadDocFile(path("a.htm")));
+    ASSERT_TRUE(viewer.LoadDocFile(path("b.htm")));
+    QFile::remove(path("a.htm"));
+    viewer.setHistoryPos(1);
+    EXPECT_EQ(viewer.HistoryPos(), 0);
+    EXPECT_EQ(viewer.ShownFileName(), path("b.htm"));
+    ASSERT_EQ(viewer.History().size(), 2);
+    EXPECT_EQ(viewer.History().at(0).file, path("b.htm"));
+    EXPECT_EQ(viewer.History().at(1).file, path("a.htm"));
+}
+
+TEST_F(ViewerTest, ThePageGivenAsTextStandsBehindTheOldestEntry)
+{
+    viewer.setHistoryMaxCount(10);
+    writeFile(path("b.htm"), "<title>B</title>b");
+    ASSERT_TRUE(viewer.LoadTextBlock("<title>Editor</title>page"));
+    viewer.followLink(path("b.htm"));
+    ASSERT_EQ(viewer.History().size(), 1);
+    // Back: the page given as text is shown again, behind the oldest entry.
+    ASSERT_TRUE(viewer.LoadTextBlock("<title>Editor</title>page"));
+    viewer.setHistoryPos(1);
+    EXPECT_EQ(viewer.HistoryPos(), 1);
+    // Forward leads into the history again.
+    viewer.setHistoryPos(0);
+    EXPECT_EQ(viewer.TitleText(), "B");
+    EXPECT_EQ(viewer.HistoryPos(), 0);
+    // While a file is shown there is no place behind the oldest entry.
+    viewer.setHistoryPos(1);
+    EXPECT_EQ(viewer.HistoryPos(), 0);
+}
+
 TEST_F(ViewerTest, FollowsLocalLinksAndAnchors)
 {
     viewer.setHistoryMaxCount(10);

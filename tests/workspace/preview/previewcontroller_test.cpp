@@ -1,6 +1,8 @@
 #include "workspace/preview/previewcontroller.h"
 #include "workspace/preview/submitresults.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -79,8 +81,6 @@ struct PreviewTest : ::testing::Test {
             helpers << number;
             return false;
         };
-        host.setStatusLink = [this](const QString& src) { status = src; };
-        host.setImageName = [this](const QString& name) { imageName = name; };
         host.editorGoToTop = [this] { wentToTop = true; };
         host.editorFind = [this](const QString& text) { found = text; };
         host.showHistory = [this](const HistoryState& state) { history = state; };
@@ -95,8 +95,6 @@ struct PreviewTest : ::testing::Test {
     QString texts;
     QStringList messages;
     QList<int> helpers;
-    QString status;
-    QString imageName;
     bool wentToTop = false;
     QString found;
     HistoryState history;
@@ -137,24 +135,6 @@ TEST_F(PreviewTest, RefreshWhileTheViewerLoadsRunsAfterIt)
     EXPECT_FALSE(controller->refreshPending());
 }
 
-TEST_F(PreviewTest, LivePreviewCoalescesKeystrokes)
-{
-    for (int i = 0; i < 5; ++i)
-        controller->editorChanged();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(split.loads, 0); // live preview off
-
-    controller->setLivePreview(true);
-    for (int i = 0; i < 5; ++i)
-        controller->editorChanged();
-    EXPECT_EQ(split.loads, 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(split.loads, 1);
-    controller->editorChanged();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(split.loads, 2);
-}
-
 TEST_F(PreviewTest, FullScreenStartsAtTheTopAndLeavesTheSplitWhereItWas)
 {
     split.pos = 5u << 16;
@@ -190,28 +170,16 @@ TEST_F(PreviewTest, ImagesToggleBothViewers)
     EXPECT_FALSE(full.images);
 }
 
-TEST_F(PreviewTest, HotSpotsFillTheStatusAndTheImageName)
+TEST(ImageNameOfLink, IsTheFilePartAfterTheLastSeparator)
 {
-    struct Case {
-        const char* src;
-        const char* image; // expected image box text; nullptr: unchanged
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"images/Logo.GIF", "Logo.GIF"},
         {"C:\\pics\\a.gif", "a.gif"},
-        {"mailto:a@b.c", nullptr},
-        {"page.htm", nullptr},
+        {"http://host/x.gif", "x.gif"},
+        {"plain.gif", "plain.gif"},
     };
-    for (const Case& c : cases) {
-        imageName = "unchanged";
-        bool handled = true;
-        controller->HTMLSplitHotSpotClick(c.src, &handled);
-        EXPECT_FALSE(handled);
-        EXPECT_EQ(imageName, c.image ? QString(c.image) : QString("unchanged")) << c.src;
-    }
-    controller->HTMLSplitHotSpotCovered("x.htm");
-    EXPECT_EQ(status, "x.htm");
-    controller->HTMLSplitHotSpotCovered("");
-    EXPECT_TRUE(status.isEmpty());
+    for (const auto& [src, image] : cases)
+        EXPECT_EQ(imageNameOfLink(QString::fromLatin1(src)), QString::fromLatin1(image)) << src;
 }
 
 TEST_F(PreviewTest, HistoryStateAndMenu)
@@ -324,7 +292,7 @@ TEST_F(PreviewTest, FollowCaretOnlyWhenAsked)
     controller->editorChanged();
     controller->caretMoved(56);
     EXPECT_TRUE(split.shownOffsets.empty());
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !controller->refreshPending(); }));
     EXPECT_EQ(split.shownOffsets, (std::vector<std::size_t>{56}));
 }
 

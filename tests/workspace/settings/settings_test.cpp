@@ -76,7 +76,8 @@ TEST_F(SettingsStore, firstStartWritesEveryKeyWithItsDefault)
         {"Defaults/Custom4caption", ""},
         {"WindowAttributes/Maximized", "0"}, {"WindowAttributes/Top", "0"}, {"WindowAttributes/Left", "0"},
         {"WindowAttributes/Width", "0"}, {"WindowAttributes/Height", "0"},
-        {"WindowAttributes/SplitPosition", "0"}, {"WindowAttributes/SplitDirection", "0"},
+        {"WindowAttributes/SplitPosition", "0"}, {"WindowAttributes/SplitShare", "0"},
+        {"WindowAttributes/SplitDirection", "0"},
     };
     const TesseraSettings firstStart = readFrom(path(QStringLiteral("missing.ini")));
     EXPECT_EQ(firstStart, TesseraSettings());
@@ -131,7 +132,7 @@ TEST_F(SettingsStore, everyValueSurvivesARoundTrip)
         d.showCustom[i] = i != 2;
         d.customCaption[i] = QStringLiteral("Mine %1").arg(i);
     }
-    record.windowAttributes = {true, -20, 1300, 1024, 700, 350, 1};
+    record.windowAttributes = {true, -20, 1300, 1024, 700, 350, 412345, 1};
 
     QSettings settings(path(), QSettings::IniFormat);
     QString error;

@@ -209,22 +209,6 @@ TEST(TagInserterTest, NothingHappensWithoutPageOrInFullScreen)
     }
 }
 
-TEST(TagInserterTest, PreviewIsAskedForOnlyWhileLiveUpdateIsOff)
-{
-    for (bool autoUpdate : {false, true}) {
-        Fixture f;
-        f.options.autoUpdate = autoUpdate;
-        int save = 0;
-        QObject::connect(&f.inserter, &TagInserter::saveEnabled, [&save] { ++save; });
-        int preview = 0;
-        QObject::connect(&f.inserter, &TagInserter::previewUpdateRequested, [&preview] { ++preview; });
-        f.run(&TagInserter::Bold1Click, {0, 0, 1, 1});
-        f.inserter.insertTable({});
-        EXPECT_EQ(save, 2);
-        EXPECT_EQ(preview, autoUpdate ? 0 : 2);
-    }
-}
-
 TEST(TagInserterTest, CancelledDialogsInsertNothing)
 {
     Fixture f;

@@ -45,6 +45,10 @@ TEST(TagTextsTest, ImageAndFontTags)
     const auto [opening, closing] = TagTexts::fontTags(font);
     EXPECT_EQ(opening.toStdString(), "<S><U><B><FONT FACE=\"Arial\" SIZE=\"10\" COLOR=\"#12AB0F\">");
     EXPECT_EQ(closing.toStdString(), "</FONT></B></U></S>");
+    // No colour chosen (the desktop's font dialog has none): no COLOR, not a black one.
+    const auto [plain, plainClosing] = TagTexts::fontTags({"Arial", 12, std::nullopt, false, false, false, false});
+    EXPECT_EQ(plain.toStdString(), "<FONT FACE=\"Arial\" SIZE=\"12\">");
+    EXPECT_EQ(plainClosing.toStdString(), "</FONT>");
 }
 
 } // namespace

@@ -1,0 +1,108 @@
+#pragma once
+
+// A real main window on a temporary program directory and settings, with the page questions
+// and file dialogs answered from the test, as the user would answer them.
+
+#include "app/appstrings.h"
+#include "app/tform1.h"
+#include "workspace/pages/pageprompts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace windowtest {
+
+// Answers page questions from a script and remembers what was asked.
+struct ScriptedPrompts : PagePrompts {
+    QStringList* asked;
+    const bool* answer;
+    ScriptedPrompts(QStringList* asked, const bool* answer) : asked(asked), answer(answer) {}
+    void information(const QString& text) override { *asked << text; }
+    void error(const QString& text) override { *asked << text; }
+    bool warning(const QString& text) override { *asked << text; return *answer; }
+    bool confirmation(const QString& text) override { *asked << text; return *answer; }
+};
+
+// Picks the file a test names, as if the user had chosen it.
+struct ChosenFile : PageFileDialogs {
+    QString* chosen;
+    explicit ChosenFile(QString* chosen) : chosen(chosen) {}
+    QString saveFileName(const QString&, const QString&, const QString&, int) override { return *chosen; }
+    QString openFileName(const QString&, const QString&) override { return *chosen; }
+    QString openPage(const QString&, const QString&) override { return *chosen; }
+};
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& contents)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(contents);
+}
+
+class WiringFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QCoreApplication::setOrganizationName(strings::organisationName);
+        QCoreApplication::setApplicationName(strings::applicationName);
+        QSettings settings;
+        settings.clear();
+        // No tip or helper may open a modal box in the middle of a test.
+        settings.setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), false);
+        for (const char* key : {"NewFile", "fullscreen", "BrowserRefresh", "SimpleTable", "ImageDisplaying",
+                                "Wordwrap", "DefaultExtension", "InternalClipboard", "SavingToDefault",
+                                "ExpandingChars"})
+            settings.setValue(QStringLiteral("Helpers/") + QLatin1String(key), false);
+        adjustSettings(settings);
+        settings.sync();
+        writeFile(m_root.filePath(QStringLiteral("share/tessera/blkhlght.mnu")), "<CITE>..</CITE> - citation\n");
+
+        environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),
+                                                        m_root.filePath(QStringLiteral("share/tessera")));
+        environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
+        environment.makePagePrompts = [this] { return std::make_unique<ScriptedPrompts>(&asked, &answer); };
+        environment.makePageFileDialogs = [this] { return std::make_unique<ChosenFile>(&chosen); };
+        window = std::make_unique<TForm1>(environment);
+        window->show();
+    }
+
+    // Settings a test starts with, written before the window reads them.
+    virtual void adjustSettings(QSettings&) {}
+
+    QString page(const QString& name, const QByteArray& contents)
+    {
+        const QString path = m_root.filePath(QStringLiteral("site/") + name);
+        writeFile(path, contents);
+        return path;
+    }
+
+    void open(const QString& path)
+    {
+        chosen = path;
+        ASSERT_TRUE(window->commands().trigger(Command::FileOpen));
+    }
+
+    QTemporaryDir m_root;
+    TForm1Environment environment;
+    QStringList asked;
+    bool answer = true;
+    QString chosen;
+    std::unique_ptr<TForm1> window;
+};
+
+} // namespace windowtest
