@@ -1,10 +1,14 @@
 #include "app/startup.h"
 
 #include "app/appstrings.h"
+#include "app/instancechannel.h"
 #include "app/splash.h"
 #include "app/tform1.h"
+#include "app/workspacewiring.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QSessionManager>
 #include <QSocketNotifier>
 
@@ -45,6 +49,16 @@ std::unique_ptr<QSocketNotifier> closeOnTerminationSignals(TForm1& form)
     return notifier;
 }
 
+// The pages named on the command line, as absolute paths: the running instance that may open
+// them works in another directory.
+QStringList pagesToOpen()
+{
+    QStringList files;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        files << QFileInfo(argument).absoluteFilePath();
+    return files;
+}
+
 } // namespace
 
 int runTessera(int argc, char** argv)
@@ -53,6 +67,23 @@ int runTessera(int argc, char** argv)
     QCoreApplication::setOrganizationName(strings::organisationName);
     QCoreApplication::setApplicationName(strings::applicationName);
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+
+    const QStringList pages = pagesToOpen();
+    switch (InstanceChannel::sendToRunning(pages)) {
+    case InstanceChannel::Handover::Delivered:
+        return 0;
+    case InstanceChannel::Handover::NoAnswer:
+        // Touching nothing: the other run owns the program directory and the swap files.
+        QMessageBox::warning(nullptr, strings::applicationTitle,
+                             QStringLiteral("Tessera is already running but does not answer. Close it, or wait a "
+                                            "moment and try again."));
+        return 1;
+    case InstanceChannel::Handover::NoInstance:
+        break;
+    }
+    InstanceServer instance;
+    // Without the name this run still works; later starts simply run on their own.
+    instance.listen();
 
     auto splash = std::make_unique<TSpash>();
     splash->showNow();
@@ -75,6 +106,12 @@ int runTessera(int argc, char** argv)
     splash.reset();
 
     form.show();
+    form.workspace().openFiles(pages);
+    QObject::connect(&instance, &InstanceServer::filesReceived, &form, [&form](const QStringList& files) {
+        form.workspace().openFiles(files);
+        form.raise();
+        form.activateWindow();
+    });
     const int result = app.exec();
     return result;
 }

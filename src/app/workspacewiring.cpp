@@ -243,8 +243,13 @@ bool WorkspaceWiring::dropFiles(const QMimeData* data)
     const QStringList files = droppedFileNames(data);
     if (files.isEmpty())
         return false;
-    m_pages->FileDrag1Drop(files);
+    openFiles(files);
     return true;
+}
+
+void WorkspaceWiring::openFiles(const QStringList& files)
+{
+    m_pages->FileDrag1Drop(files);
 }
 
 void WorkspaceWiring::toggleInternalClipboard()

@@ -42,6 +42,9 @@ public:
     void settingsRead();
     // Files dropped on the window; returns whether any local file was among them.
     bool dropFiles(const QMimeData* data);
+    // Opens pages as File > Open does, in order, the last one active (the command line's and
+    // those a second start hands over).
+    void openFiles(const QStringList& files);
 
 private:
     void wirePageCommands();

@@ -287,6 +287,21 @@ TEST_F(RunningWindowTest, theDesktopsUsualChordsWork)
     EXPECT_EQ(window->webPageTabs()->count(), 0) << "Ctrl+W closes the page";
 }
 
+TEST_F(RunningWindowTest, pagesGivenAtStartOpenInOrderTheLastActive)
+{
+    const QString first = page(QStringLiteral("one.htm"), "<P>one</P>");
+    const QString legacy = page(QStringLiteral("legacy.htm"), "caf\xE9");
+    const QString missing = m_root.filePath(QStringLiteral("site/missing.htm"));
+    open(first);
+    asked.clear();
+    window->workspace().openFiles({first, missing, legacy});
+    EXPECT_EQ(window->webPageTabs()->count(), 2) << "an open page is not opened twice, a missing one makes no tab";
+    EXPECT_EQ(window->webPageTabs()->currentIndex(), 1);
+    EXPECT_EQ(window->webPage()->Text(), QStringLiteral("caf\u00e9"));
+    ASSERT_EQ(asked.size(), 1) << asked.join('\n').toStdString();
+    EXPECT_TRUE(asked.first().contains(QStringLiteral("missing.htm")));
+}
+
 TEST_F(RunningWindowTest, recentFileCaptionsShowAmpersands)
 {
     open(page(QStringLiteral("this&that.htm"), "x"));
