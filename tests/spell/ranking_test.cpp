@@ -132,15 +132,36 @@ TEST_F(Suggest, OrderAndCasePattern)
         EXPECT_EQ(joined(engine->suggest(c.word, c.maximum)), c.expected) << c.word << " " << c.maximum;
 }
 
-TEST_F(Suggest, SplitWordsComeFirstAndTheResultIsNotCutBack)
+TEST(CasePattern, LettersDecideNotPunctuation)
+{
+    struct Case {
+        std::u32string pattern;
+        std::string word;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {U"o'clokc", "o'clock", "o'clock"},
+        {U"O'clokc", "o'clock", "O'clock"},
+        {U"O'CLOKC", "o'clock", "O'CLOCK"},
+        {U"'tis", "'tis", "'tis"},
+        {U"x", "ex", "ex"},
+        {U"X", "ex", "EX"},
+        {U"''", "it's", "it's"},     // no letters: left as found
+        {U"CAF\u00C9", "café", "CAFÉ"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(applyCasePattern(c.word, c.pattern), c.expected) << c.word;
+}
+
+TEST_F(Suggest, SplitWordsComeFirstAndTheListKeepsItsLength)
 {
     // "thecat" (code T230): splits give "the cat"; the walk finds that, theta and thicket, all
-    // within two letters, and keeps the best two of them, so three words come back for two.
+    // within two letters; the list still holds no more than asked for.
     const std::string file = buildDictionary({"the", "cat", "that", "theta", "thicket", "then"});
     auto engine = TDictionary::create();
     ASSERT_TRUE(engine->openDictionary(file));
     const auto suggestions = engine->suggest("thecat", 2);
-    ASSERT_EQ(suggestions.size(), 3u);
+    ASSERT_EQ(suggestions.size(), 2u);
     EXPECT_EQ(suggestions[0], "the cat");
     EXPECT_EQ(joined(engine->suggest("Thecat", 1)), "The cat");
     EXPECT_EQ(joined(engine->suggest("THECAT", 1)), "THE CAT");

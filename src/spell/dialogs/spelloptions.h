@@ -62,7 +62,6 @@ inline const QString notFound = QStringLiteral("Not found:");
 inline const QString noErrors = QStringLiteral("No errors found. Spell checking complete...");
 inline const QString complete = QStringLiteral("Spell checking complete.");
 inline const QString errorOpening = QStringLiteral("Error opening dictionary ");
-inline const QString invalidWord = QStringLiteral("Aborting spell check (Invalid word): \n");
 inline const QString unknownControl = QStringLiteral("Error : Unknown control.");
 inline const QString invalidSuggestions = QStringLiteral("Invlid number of suggestions.");
 inline const QString suggestionLimit = QStringLiteral("Maximum limit suggestions is 255.");

@@ -60,6 +60,9 @@ private:
     bool fail(DictionaryError error, std::string text);
     void markCorrupt();
     bool loadBlock(std::size_t block);
+    // False when a sibling list has no end or a child link points outside the file or back
+    // into a list it descends from.
+    bool graphIsSound();
 
     int m_fd = -1;
     std::uint64_t m_length = 0;

@@ -77,12 +77,20 @@ std::string applyCasePattern(std::string_view word, std::u32string_view pattern)
 {
     if (pattern.empty())
         return std::string(word);
+    // Only letters decide: "o'clokc" is written in lower case, whatever its apostrophe says.
+    std::u32string letters;
+    for (char32_t c : pattern) {
+        if (isLowerLetter(c) || isUpperLetter(c))
+            letters.push_back(c);
+    }
+    if (letters.empty())
+        return std::string(word);
     std::u32string decoded;
     decodeUtf8(word, decoded);
-    const char32_t probe = pattern.size() > 1 ? pattern[1] : pattern[0];
+    const char32_t probe = letters.size() > 1 ? letters[1] : letters[0];
     if (isLowerLetter(probe)) {
         decoded = lowerCase(decoded);
-        if (isUpperLetter(pattern[0]) && !decoded.empty())
+        if (isUpperLetter(letters[0]) && !decoded.empty())
             decoded[0] = upperLetter(decoded[0]);
     } else {
         decoded = upperCase(decoded);
@@ -150,6 +158,9 @@ bool TDictionary::openUserDictionary(const std::string& name)
 
 bool TDictionary::knownLowerCase(std::u32string_view lower)
 {
+    // A word the user added keeps its "'s"; the dictionaries know such forms through their stem.
+    if (!m_userDictionary.empty() && m_userDictionary.contains(encodeUtf8(lower)))
+        return true;
     if (lower.size() >= 2 && lower.substr(lower.size() - 2) == U"'s")
         lower.remove_suffix(2);
     if (lower.empty())
@@ -222,6 +233,8 @@ std::vector<std::string> TDictionary::suggest(std::string_view word, int maximum
         }
     }
 
+    if (result.size() > static_cast<std::size_t>(maximum))
+        result.resize(static_cast<std::size_t>(maximum));
     for (std::string& entry : result)
         entry = applyCasePattern(entry, original);
     return result;

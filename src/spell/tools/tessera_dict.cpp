@@ -92,12 +92,11 @@ int check(const std::vector<std::string>& args)
     std::size_t position = 0;
     WordSpan span;
     while (scanner.next(text, position, span)) {
-        // As in the editor's check: single characters and numbers are passed over.
-        if (span.characters < 2 || span.allDigits)
+        // As in the editor's check: single characters, numbers and overlong runs are passed over.
+        if (span.characters < 2 || span.characters >= tessera::spell::dct::kMaxWordLength || span.allDigits)
             continue;
-        std::string word = text.substr(span.begin, span.end - span.begin);
-        if (!engine->isKnownWord(word) && reported.insert(word).second)
-            std::cout << word << '\n';
+        if (!engine->isKnownWord(span.text) && reported.insert(span.text).second)
+            std::cout << span.text << '\n';
     }
     return 0;
 }
