@@ -163,7 +163,7 @@ bool TDCTFile::loadBlock(std::size_t block)
     return true;
 }
 
-bool TDCTFile::node(std::uint32_t n, dct::Node& out)
+bool TDCTFile::readNode(std::uint32_t n, dct::Node& out)
 {
     if (n == 0 || n > m_nodeCount) {
         markCorrupt();
