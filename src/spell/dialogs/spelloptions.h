@@ -42,6 +42,7 @@ struct SpellOptions {
     int helpContext = 0;
     TLanguages labelLanguage = TLanguages::lgEnglish;
     int suggestions = 10;                // 1-255
+    bool classicSuggestions = false;     // the original sound-code ranking instead of the closest words
     bool showGlyphs = true;
     bool supportHtml = false;            // skip text inside "<" ... ">"
     QString userDictionary = QStringLiteral("USERDCT.TXT");

@@ -167,6 +167,8 @@ bool TSpellDlg::openEngine()
         return false;
     }
     m_engine->openUserDictionary(m_options.userDictionary.toStdString());
+    m_engine->setRanking(m_options.classicSuggestions ? tessera::spell::SuggestionRanking::Classic
+                                                      : tessera::spell::SuggestionRanking::Closest);
     return true;
 }
 
