@@ -321,7 +321,8 @@ TEST(TypedWord, CheapSlipsCostLess)
 
 TEST_F(ClosestWords, NearWordsReachEveryFirstLetterWithinTwoEdits)
 {
-    const std::string file = buildDictionary({"abcd", "xbcd", "bcd", "abdc", "ab", "abcdef", "zzzz"});
+    // "a", "abcdefg" and "zzzz" are three or more edits away.
+    const std::string file = buildDictionary({"abcd", "xbcd", "bcd", "abdc", "ab", "abcdef", "zzzz", "a", "abcdefg"});
     TDCTFile dct;
     ASSERT_TRUE(dct.open(file));
     std::string found;

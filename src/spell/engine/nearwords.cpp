@@ -58,7 +58,8 @@ struct NearWalk {
             }
             if (best < tooFar) {
                 candidate.push_back(static_cast<char>(letter));
-                if (node.wordEnd && row[m] < tooFar && candidate != target)
+                // Beyond the band the word is too far away; the row holds nothing there.
+                if (node.wordEnd && m <= high && m >= low && row[m] < tooFar && candidate != target)
                     found.push_back(NearWord{candidate, row[m]});
                 if (node.child != 0 && depth < std::min(m + std::size_t(maximumEdits), dct::kMaxWordLength))
                     walk(node.child);

@@ -14,6 +14,8 @@ namespace {
 constexpr double kCheapSlip = 0.5;
 constexpr double kSwap = 0.45;
 constexpr double kApostrophe = 0.3;
+// A vowel typed too many or left out, as in "fourty" or "probly".
+constexpr double kVowelInOrOut = 0.6;
 // Few slips touch the first letter.
 constexpr double kFirstLetterChanged = 0.4;
 
@@ -121,7 +123,9 @@ double extraLetterCost(std::string_view typed, std::size_t i)
     const char c = typed[i];
     if ((i > 0 && typed[i - 1] == c) || (i + 1 < typed.size() && typed[i + 1] == c))
         return kCheapSlip;
-    return c == '\'' ? kApostrophe : 1;
+    if (c == '\'')
+        return kApostrophe;
+    return isVowel(c) ? kVowelInOrOut : 1;
 }
 
 // A letter of the word left out: cheap for one of a double letter, an apostrophe or a vowel.
@@ -132,7 +136,7 @@ double missingLetterCost(std::string_view word, std::size_t j)
         return kApostrophe;
     if ((j > 0 && word[j - 1] == c) || (j + 1 < word.size() && word[j + 1] == c))
         return kCheapSlip;
-    return isVowel(c) ? 0.8 : 1;
+    return isVowel(c) ? kVowelInOrOut : 1;
 }
 
 } // namespace
