@@ -11,8 +11,11 @@ namespace tessera::spell {
 
 namespace {
 
-constexpr double kCheapSlip = 0.5;
+// The weights were tuned on bench/spell's typing-error set and real misspellings.
+constexpr double kCheapSlip = 0.5; // a vowel for a vowel, a sound-alike letter, a doubled letter
 constexpr double kSwap = 0.45;
+// A neighbouring key is a likely slip, but less telling than a vowel or a sound.
+constexpr double kNeighbourKey = 0.65;
 constexpr double kApostrophe = 0.3;
 // A vowel typed too many or left out, as in "fourty" or "probly".
 constexpr double kVowelInOrOut = 0.6;
@@ -93,8 +96,12 @@ public:
             for (int meant = 0; meant < 256; ++meant) {
                 const auto a = static_cast<char>(typed);
                 const auto b = static_cast<char>(meant);
-                m_cheap[std::size_t(typed) * 256 + std::size_t(meant)] =
-                    (isVowel(a) && isVowel(b)) || neighbouringKeys(a, b) || soundAlike(a, b);
+                double cost = 1;
+                if (neighbouringKeys(a, b))
+                    cost = kNeighbourKey;
+                if ((isVowel(a) && isVowel(b)) || soundAlike(a, b))
+                    cost = kCheapSlip;
+                m_cost[std::size_t(typed) * 256 + std::size_t(meant)] = static_cast<float>(cost);
             }
         }
     }
@@ -102,13 +109,11 @@ public:
     {
         if (typed == meant)
             return 0;
-        return m_cheap[std::size_t(static_cast<unsigned char>(typed)) * 256 + static_cast<unsigned char>(meant)]
-            ? kCheapSlip
-            : 1;
+        return m_cost[std::size_t(static_cast<unsigned char>(typed)) * 256 + static_cast<unsigned char>(meant)];
     }
 
 private:
-    std::array<bool, 256 * 256> m_cheap{};
+    std::array<float, 256 * 256> m_cost{};
 };
 
 const SubstitutionCosts& substitutionCost()
