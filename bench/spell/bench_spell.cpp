@@ -2,8 +2,10 @@
 //   - lookups per second over about 1 MB of English text (the licence texts every Debian system
 //     ships, repeated),
 //   - suggestion time per misspelled word over bench/spell/misspellings.txt,
-//   - how often each engine offers the intended correction first, and among its first five.
-// Our engine is measured with both ways of reading the file: the memory map and the one-block cache.
+//   - how often each engine offers the intended correction first, and among its first five, over
+//     those real misspellings and over typing-errors.txt (slips made by typing-error models).
+// Our engine is measured with both ways of reading the file (the memory map and the one-block
+// cache) and with both rankings (the closest words, the default, and the classic sound-code walk).
 
 #include "spell/engine/dictionary.h"
 
@@ -24,6 +26,7 @@
 
 namespace {
 
+using tessera::spell::SuggestionRanking;
 using tessera::spell::TDCTFile;
 using tessera::spell::TDictionary;
 
@@ -76,20 +79,29 @@ const std::vector<std::string>& textWords()
     return words;
 }
 
+std::vector<Misspelling> readMisspellings(const char* path)
+{
+    std::vector<Misspelling> out;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const auto blank = line.find(' ');
+        if (blank != std::string::npos)
+            out.push_back({line.substr(0, blank), line.substr(blank + 1)});
+    }
+    return out;
+}
+
 const std::vector<Misspelling>& misspellings()
 {
-    static const std::vector<Misspelling> list = [] {
-        std::vector<Misspelling> out;
-        std::ifstream in(TESSERA_MISSPELLINGS);
-        for (std::string line; std::getline(in, line);) {
-            if (line.empty() || line[0] == '#')
-                continue;
-            const auto blank = line.find(' ');
-            if (blank != std::string::npos)
-                out.push_back({line.substr(0, blank), line.substr(blank + 1)});
-        }
-        return out;
-    }();
+    static const std::vector<Misspelling> list = readMisspellings(TESSERA_MISSPELLINGS);
+    return list;
+}
+
+const std::vector<Misspelling>& typingErrors()
+{
+    static const std::vector<Misspelling> list = readMisspellings(TESSERA_TYPING_ERRORS);
     return list;
 }
 
@@ -101,10 +113,11 @@ struct Engine {
 };
 
 struct TesseraEngine : Engine {
-    explicit TesseraEngine(TDCTFile::Access access) : dictionary(TDictionary::create())
+    TesseraEngine(TDCTFile::Access access, SuggestionRanking ranking) : dictionary(TDictionary::create())
     {
         if (!dictionary || !dictionary->openDictionary(TESSERA_ENGLISH_DICTIONARY, access))
             throw std::runtime_error("cannot open " TESSERA_ENGLISH_DICTIONARY);
+        dictionary->setRanking(ranking);
     }
     bool check(const std::string& word) override { return dictionary->isKnownWord(word); }
     std::vector<std::string> suggest(const std::string& word) override { return dictionary->suggest(word, kSuggestions); }
@@ -148,13 +161,16 @@ struct AspellEngine : Engine {
     AspellSpeller* speller = nullptr;
 };
 
-enum class Kind { TesseraMap, TesseraBlockCache, Hunspell, Aspell };
+enum class Kind { TesseraMap, TesseraBlockCache, TesseraClassic, Hunspell, Aspell };
 
 std::unique_ptr<Engine> makeEngine(Kind kind)
 {
     switch (kind) {
-    case Kind::TesseraMap: return std::make_unique<TesseraEngine>(TDCTFile::Access::MemoryMap);
-    case Kind::TesseraBlockCache: return std::make_unique<TesseraEngine>(TDCTFile::Access::BlockCache);
+    case Kind::TesseraMap: return std::make_unique<TesseraEngine>(TDCTFile::Access::MemoryMap, SuggestionRanking::Closest);
+    case Kind::TesseraBlockCache:
+        return std::make_unique<TesseraEngine>(TDCTFile::Access::BlockCache, SuggestionRanking::Closest);
+    case Kind::TesseraClassic:
+        return std::make_unique<TesseraEngine>(TDCTFile::Access::MemoryMap, SuggestionRanking::Classic);
     case Kind::Hunspell: return std::make_unique<HunspellEngine>();
     case Kind::Aspell: return std::make_unique<AspellEngine>();
     }
@@ -196,6 +212,7 @@ BENCHMARK_CAPTURE(lookups, tessera_block_cache, Kind::TesseraBlockCache);
 BENCHMARK_CAPTURE(lookups, hunspell, Kind::Hunspell);
 BENCHMARK_CAPTURE(lookups, aspell, Kind::Aspell);
 BENCHMARK_CAPTURE(suggestions, tessera_map, Kind::TesseraMap)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(suggestions, tessera_classic, Kind::TesseraClassic)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(suggestions, tessera_block_cache, Kind::TesseraBlockCache)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(suggestions, hunspell, Kind::Hunspell)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_CAPTURE(suggestions, aspell, Kind::Aspell)->Unit(benchmark::kMillisecond);
@@ -207,14 +224,15 @@ std::string lowerAscii(std::string text)
     return text;
 }
 
-void reportAccuracy()
+void reportAccuracy(const char* title, const std::vector<Misspelling>& list)
 {
-    const auto& list = misspellings();
-    std::printf("\nCorrection ranking over %zu misspellings (at most %d suggestions from our engine):\n", list.size(),
+    std::printf("\nCorrection ranking over %zu %s (at most %d suggestions from our engine):\n", list.size(), title,
                 kSuggestions);
-    std::printf("%-10s %8s %8s %8s\n", "engine", "first", "top 5", "missing");
-    const std::pair<const char*, Kind> engines[] = {
-        {"tessera", Kind::TesseraMap}, {"hunspell", Kind::Hunspell}, {"aspell", Kind::Aspell}};
+    std::printf("%-16s %8s %8s %8s\n", "engine", "first", "top 5", "missing");
+    const std::pair<const char*, Kind> engines[] = {{"tessera", Kind::TesseraMap},
+                                                    {"tessera classic", Kind::TesseraClassic},
+                                                    {"hunspell", Kind::Hunspell},
+                                                    {"aspell", Kind::Aspell}};
     for (const auto& [name, kind] : engines) {
         auto engine = makeEngine(kind);
         int first = 0, five = 0, missing = 0;
@@ -227,7 +245,7 @@ void reportAccuracy()
             five += it != suggestions.end() && rank < 5;
             missing += it == suggestions.end();
         }
-        std::printf("%-10s %7.1f%% %7.1f%% %7.1f%%\n", name, 100.0 * first / list.size(), 100.0 * five / list.size(),
+        std::printf("%-16s %7.1f%% %7.1f%% %7.1f%%\n", name, 100.0 * first / list.size(), 100.0 * five / list.size(),
                     100.0 * missing / list.size());
     }
 }
@@ -242,6 +260,7 @@ int main(int argc, char** argv)
     std::printf("text: %zu words; misspellings: %zu\n", textWords().size(), misspellings().size());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    reportAccuracy();
+    reportAccuracy("real misspellings", misspellings());
+    reportAccuracy("typing-error slips", typingErrors());
     return 0;
 }

@@ -231,10 +231,12 @@ void WorkspaceWiring::settingsRead()
     applyEditorSettings(settings, *m_window.webPage());
     m_window.spareEditor()->setWordWrap(settings.defaults.wordwrap);
     m_preview->settingsRead();
-    m_spell->setOptions(spellOptionsFromStored(settings.spelling.autoAdd, settings.spelling.skipHtml,
-                                                               settings.spelling.suggestCount,
-                                                               settings.spelling.dialogStyle,
-                                                               m_window.programDirectory().path()));
+    SpellOptions spelling = spellOptionsFromStored(settings.spelling.autoAdd, settings.spelling.skipHtml,
+                                                   settings.spelling.suggestCount, settings.spelling.dialogStyle,
+                                                   m_window.programDirectory().path());
+    spelling.classicSuggestions = settings.spelling.classicSuggestions;
+    spelling.dictionaryName = settings.spelling.dictionaryName;
+    m_spell->setOptions(spelling);
     m_pages->StartUp();
 }
 

@@ -3,19 +3,27 @@
 #include "app/pagetabbar.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
+#include "spell/dialogs/spelldialog.h"
+#include "spell/engine/dctbuilder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
 #include <Qsci/qsciscintilla.h>
+
+#include <functional>
 
 namespace {
 
@@ -202,4 +210,70 @@ TEST_F(WiringFixture, UndoInTheInternalClipboardStaysThere)
     ASSERT_TRUE(window->commands().trigger(Command::EditUndo));
     EXPECT_EQ(spare->Text(), QString());
     EXPECT_EQ(window->webPage()->Text(), QStringLiteral("typed page"));
+}
+
+// The Spell Checker command on a page as an HTML author writes it: the dialog shows only the
+// misspelt word of the prose, offers the likeliest correction first, and a second check after the
+// dialog was closed from its title bar runs again. The "Classic suggestions" setting brings back
+// the original order, and "DictionaryName" picks another dictionary (another language's).
+TEST_F(WiringFixture, SpellCheckReadsThePageAsItsReaderDoesAndRunsAgainAfterClosing)
+{
+    const QString dictionary = QDir(window->programDirectory().path()).filePath(QStringLiteral("ENGLISH.DCT"));
+    tessera::spell::DictionaryBuildReport report;
+    std::string error;
+    ASSERT_TRUE(tessera::spell::buildDictionaryFile({"the", "tea", "ten", "eh", "t", "isn't", "café", "var"},
+                                                    dictionary.toStdString(), {}, report, error))
+        << error;
+    const QString text = QStringLiteral("<p>Caf&eacute; isn\u2019t <script>var teh;</script> Teh</p>");
+
+    QStringList shown;
+    QStringList firstSuggestions;
+    std::function<void(TAbsSpellDialog*)> answer;
+    QTimer answers;
+    answers.setInterval(5);
+    QObject::connect(&answers, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            asked << box->text();
+            box->accept();
+            return;
+        }
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<TAbsSpellDialog*>(widget);
+            if (dialog && dialog->isVisible() && dialog->actionCode() == SpellAction::None) {
+                shown << dialog->lblFound->text();
+                firstSuggestions << (dialog->lstSuggest->count() ? dialog->lstSuggest->item(0)->text() : QString());
+                answer(dialog);
+                return;
+            }
+        }
+    });
+    answers.start();
+    auto check = [&] {
+        ASSERT_TRUE(window->commands().trigger(Command::FileNew));
+        window->webPage()->setText(text);
+        ASSERT_TRUE(window->commands().trigger(Command::SearchSpellCheck));
+        EXPECT_EQ(window->webPage()->Text(), text);
+    };
+
+    answer = [](TAbsSpellDialog* dialog) { dialog->close(); };
+    check();
+    answer = [](TAbsSpellDialog* dialog) { dialog->btnSkip->click(); };
+    check();
+    EXPECT_EQ(shown, (QStringList{"Teh", "Teh"}));
+    EXPECT_EQ(firstSuggestions, (QStringList{"The", "The"}));
+    EXPECT_EQ(asked, QStringList{QStringLiteral("No errors found. Spell checking complete...")});
+
+    window.reset();
+    ASSERT_TRUE(QFile::rename(dictionary, QFileInfo(dictionary).dir().filePath(QStringLiteral("OTHER.DCT"))));
+    QSettings settings;
+    settings.setValue(QStringLiteral("Spelling/Classic suggestions"), true);
+    settings.setValue(QStringLiteral("Spelling/DictionaryName"), QStringLiteral("other.dct"));
+    settings.sync();
+    asked.clear();
+    window = std::make_unique<TForm1>(environment);
+    window->show();
+    check();
+    EXPECT_EQ(shown.last(), QStringLiteral("Teh"));
+    EXPECT_EQ(firstSuggestions.last(), QStringLiteral("T eh"));
+    EXPECT_EQ(asked, QStringList{QStringLiteral("No errors found. Spell checking complete...")});
 }

@@ -6,6 +6,9 @@
 #include "spell/engine/similarity.h"
 #include "spell/engine/soundcode.h"
 #include "spell/engine/suggestlist.h"
+#include "spell/engine/nearwords.h"
+#include "spell/engine/typingcost.h"
+#include "spell/engine/dctfile.h"
 
 namespace tessera::spell::test {
 namespace {
@@ -106,13 +109,14 @@ std::string joined(const std::vector<std::string>& words)
     return text;
 }
 
-TEST_F(Suggest, OrderAndCasePattern)
+TEST_F(Suggest, ClassicOrderAndCasePattern)
 {
     // For "bta" (code B300) the walk meets bait 57, bat 66, be 40, bet 66, bit 66, butt 57;
     // "b" is a one-letter word and never offered.
     const std::string file = buildDictionary({"b", "bat", "bet", "bit", "bait", "butt", "be", "cat"});
     auto engine = TDictionary::create();
     ASSERT_TRUE(engine->openDictionary(file));
+    engine->setRanking(SuggestionRanking::Classic);
     struct Case {
         std::string word;
         int maximum;
@@ -132,15 +136,37 @@ TEST_F(Suggest, OrderAndCasePattern)
         EXPECT_EQ(joined(engine->suggest(c.word, c.maximum)), c.expected) << c.word << " " << c.maximum;
 }
 
-TEST_F(Suggest, SplitWordsComeFirstAndTheResultIsNotCutBack)
+TEST(CasePattern, LettersDecideNotPunctuation)
+{
+    struct Case {
+        std::u32string pattern;
+        std::string word;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {U"o'clokc", "o'clock", "o'clock"},
+        {U"O'clokc", "o'clock", "O'clock"},
+        {U"O'CLOKC", "o'clock", "O'CLOCK"},
+        {U"'tis", "'tis", "'tis"},
+        {U"x", "ex", "ex"},
+        {U"X", "ex", "EX"},
+        {U"''", "it's", "it's"},     // no letters: left as found
+        {U"CAF\u00C9", "café", "CAFÉ"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(applyCasePattern(c.word, c.pattern), c.expected) << c.word;
+}
+
+TEST_F(Suggest, ClassicSplitsComeFirstAndTheListKeepsItsLength)
 {
     // "thecat" (code T230): splits give "the cat"; the walk finds that, theta and thicket, all
-    // within two letters, and keeps the best two of them, so three words come back for two.
+    // within two letters; the list still holds no more than asked for.
     const std::string file = buildDictionary({"the", "cat", "that", "theta", "thicket", "then"});
     auto engine = TDictionary::create();
     ASSERT_TRUE(engine->openDictionary(file));
+    engine->setRanking(SuggestionRanking::Classic);
     const auto suggestions = engine->suggest("thecat", 2);
-    ASSERT_EQ(suggestions.size(), 3u);
+    ASSERT_EQ(suggestions.size(), 2u);
     EXPECT_EQ(suggestions[0], "the cat");
     EXPECT_EQ(joined(engine->suggest("Thecat", 1)), "The cat");
     EXPECT_EQ(joined(engine->suggest("THECAT", 1)), "THE CAT");
@@ -199,6 +225,111 @@ TEST_F(Suggest, KnownWordRules)
     };
     for (const Case& c : cases)
         EXPECT_EQ(engine->isKnownWord(c.word), c.known) << c.word;
+}
+
+} // namespace
+} // namespace tessera::spell::test
+
+namespace tessera::spell::test {
+namespace {
+
+class ClosestWords : public Suggest {
+protected:
+    // The dictionary, and a common-word file beside it holding `common`.
+    std::unique_ptr<TDictionary> open(const std::vector<std::string>& words, const std::vector<std::string>& common)
+    {
+        const std::string file = buildDictionary(words, "WORDS.DCT");
+        buildDictionary(common, "words.frq");
+        auto engine = TDictionary::create();
+        EXPECT_TRUE(engine->openDictionary(file));
+        return engine;
+    }
+};
+
+TEST_F(ClosestWords, TheLikeliestSlipComesFirst)
+{
+    auto engine = open({"the", "tea", "ten", "eh", "t", "un", "till", "until", "don't", "dont's", "phone", "fine",
+                        "bone", "separate", "desperate", "cat", "at", "receive", "relieve", "ah", "b"},
+                       {"the", "until", "don't", "phone", "separate", "receive"});
+    ASSERT_EQ(engine->commonWordFiles().size(), 1u);
+    struct Case {
+        std::string word;
+        std::string first;
+        std::string notAhead; // a suggestion that must come later, if at all
+    };
+    const Case cases[] = {
+        {"Teh", "The", "T eh"},            // no one-letter part
+        {"untill", "until", "un till"},    // a closer single word before a split
+        {"dont", "don't", ""},             // the left-out apostrophe
+        {"fone", "phone", ""},             // another first letter, same sound
+        {"seperate", "separate", "desperate"},
+        {"recieve", "receive", "relieve"},
+        {"CATAH", "CAT AH", ""},           // a split of two-letter parts is offered, in the word's case
+    };
+    for (const Case& c : cases) {
+        const auto suggestions = engine->suggest(c.word, 10);
+        ASSERT_FALSE(suggestions.empty()) << c.word;
+        EXPECT_EQ(suggestions.front(), c.first) << c.word << ": " << joined(suggestions);
+        const auto later = std::find(suggestions.begin(), suggestions.end(), c.notAhead);
+        EXPECT_TRUE(c.notAhead.empty() || later != suggestions.begin()) << joined(suggestions);
+    }
+}
+
+TEST_F(ClosestWords, CommonWordsWinTiesAndTheListKeepsItsLength)
+{
+    // "bta": bat, bet, bit and but each one slip away; the common ones come first.
+    auto engine = open({"bat", "bet", "bit", "but", "bot", "btu"}, {"but", "bit"});
+    const auto three = engine->suggest("bxt", 3);
+    EXPECT_EQ(three.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(three.begin(), three.begin() + 2), (std::vector<std::string>{"bit", "but"}))
+        << joined(three);
+    EXPECT_EQ(engine->suggest("bxt", 1).size(), 1u);
+}
+
+TEST_F(ClosestWords, ClassicRankingIsKeptSelectable)
+{
+    auto engine = open({"b", "bat", "bet", "bit", "bait", "butt", "be", "cat"}, {});
+    engine->setRanking(SuggestionRanking::Classic);
+    EXPECT_EQ(joined(engine->suggest("bta", 10)), "bat, bet, bit, bait, butt, be");
+    engine->setRanking(SuggestionRanking::Closest);
+    EXPECT_EQ(engine->suggest("bta", 10).front(), "bat");
+}
+
+TEST(TypedWord, CheapSlipsCostLess)
+{
+    struct Case {
+        std::string typed;
+        std::string cheaper;
+        std::string dearer;
+    };
+    const Case cases[] = {
+        {"teh", "the", "ten"},          // swap against a neighbouring key two letters on
+        {"untill", "until", "untie"},   // a doubled letter
+        {"hapy", "happy", "harpy"},     // one of a double left out
+        {"dont", "don't", "done"},      // the apostrophe
+        {"tge", "the", "tie"},          // g is next to h
+        {"xat", "cat", "xi"},
+    };
+    for (const Case& c : cases)
+        EXPECT_LT(TypedWord(c.typed).costTo(c.cheaper), TypedWord(c.typed).costTo(c.dearer)) << c.typed;
+    EXPECT_EQ(TypedWord("word").costTo("word"), 0);
+    EXPECT_EQ(TypedWord("fone").costTo("phone"), TypedWord("fone").costTo("fane"));
+    EXPECT_EQ(soundKey("fonetic"), soundKey("phonetic"));
+    EXPECT_EQ(soundKey("attendance"), soundKey("attendence"));
+    EXPECT_NE(soundKey("cat"), soundKey("cot") + "t");
+}
+
+TEST_F(ClosestWords, NearWordsReachEveryFirstLetterWithinTwoEdits)
+{
+    // "a", "abcdefg" and "zzzz" are three or more edits away.
+    const std::string file = buildDictionary({"abcd", "xbcd", "bcd", "abdc", "ab", "abcdef", "zzzz", "a", "abcdefg"});
+    TDCTFile dct;
+    ASSERT_TRUE(dct.open(file));
+    std::string found;
+    for (const NearWord& near : nearWords(dct, "abcd", 2))
+        found += near.word + ":" + std::to_string(near.edits) + " ";
+    EXPECT_EQ(found, "ab:2 abcdef:2 abdc:1 bcd:1 xbcd:1 ");
+    EXPECT_TRUE(nearWords(dct, "", 2).empty());
 }
 
 } // namespace

@@ -37,9 +37,13 @@ TEST_F(UserWords, AddPersistAndReload)
         EXPECT_FALSE(engine->addWord(""));
         EXPECT_TRUE(engine->isKnownWord("tessera's"));
         EXPECT_TRUE(engine->addWord("Zoë"));
+        // A possessive the user adds is known as added.
+        EXPECT_TRUE(engine->addWord("O'Reilly's"));
+        EXPECT_TRUE(engine->isKnownWord("o'reilly's"));
+        EXPECT_FALSE(engine->addWord("O'Reilly's"));
         EXPECT_TRUE(engine->close()) << engine->errorString();
     }
-    EXPECT_EQ(readFile("USERDCT.TXT"), "tessera\nzoë\n");
+    EXPECT_EQ(readFile("USERDCT.TXT"), "o'reilly's\ntessera\nzoë\n");
     auto engine = openEngine();
     EXPECT_TRUE(engine->isKnownWord("TESSERA"));
     EXPECT_TRUE(engine->isKnownWord("ZOË"));

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace {
 int utf16Length(const std::string& utf8, std::size_t bytes)
 {
@@ -33,10 +35,11 @@ bool TAbsBuffer::getNextWord()
     }
     m_wordBegin = span.begin;
     m_position = span.end;
-    m_word.text = QString::fromUtf8(m_line.data() + span.begin, static_cast<qsizetype>(span.end - span.begin));
+    m_word.text = QString::fromStdString(span.text);
+    m_word.source = QString::fromUtf8(m_line.data() + span.begin, static_cast<qsizetype>(span.end - span.begin));
     m_word.line = m_lineIndex;
     m_word.startColumn = utf16Length(m_line, span.begin);
-    m_word.endColumn = m_word.startColumn + static_cast<int>(m_word.text.size());
+    m_word.endColumn = m_word.startColumn + static_cast<int>(m_word.source.size());
     m_word.characters = static_cast<int>(span.characters);
     m_word.allDigits = span.allDigits;
     return true;
@@ -56,19 +59,19 @@ bool TAbsBuffer::replaceCurrentWord(const QString& replacement)
     // first; text that no longer matches is left alone.
     const QString line = lineText(m_word.line);
     if (m_word.endColumn > line.size()
-        || line.mid(m_word.startColumn, m_word.endColumn - m_word.startColumn) != m_word.text)
+        || line.mid(m_word.startColumn, m_word.endColumn - m_word.startColumn) != m_word.source)
         return false;
     select(m_word.line, m_word.startColumn, m_word.endColumn);
     if (!selectionIs(m_word.line, m_word.startColumn, m_word.endColumn))
         return false;
-    replaceSelection(replacement);
+    const std::string written = tessera::spell::inSourceForm(replacement.toStdString(), m_word.source.toStdString());
+    replaceSelection(QString::fromStdString(written));
     // Work on the line as it now reads, continuing after the replacement.
     loadLine(m_word.line);
-    m_position = m_wordBegin + replacement.toUtf8().size();
-    if (m_position > m_line.size())
-        m_position = m_line.size();
+    m_position = std::min(m_wordBegin + written.size(), m_line.size());
     m_word.text = replacement;
-    m_word.endColumn = m_word.startColumn + static_cast<int>(replacement.size());
+    m_word.source = QString::fromStdString(written);
+    m_word.endColumn = m_word.startColumn + static_cast<int>(m_word.source.size());
     return true;
 }
 

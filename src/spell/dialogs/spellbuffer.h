@@ -12,7 +12,8 @@ class QPlainTextEdit;
 class TLEdit;
 
 struct SpellWord {
-    QString text;
+    QString text;        // as read: character references decoded, typographic apostrophes plain
+    QString source;      // as the control holds it
     int line = 0;        // 0-based line index within the control
     int startColumn = 0; // UTF-16 columns within the line, end exclusive
     int endColumn = 0;
@@ -33,7 +34,8 @@ public:
     // Selects the current word in the control; returns its vertical position on the screen.
     int selectCurrentWord();
     // Replaces the current word when the control still holds it where it was found; false
-    // (nothing changed) otherwise.
+    // (nothing changed) otherwise. The replacement is written the way the control wrote the word
+    // (with character references where it used them).
     bool replaceCurrentWord(const QString& replacement);
 
 protected:

@@ -42,6 +42,7 @@ struct SpellOptions {
     int helpContext = 0;
     TLanguages labelLanguage = TLanguages::lgEnglish;
     int suggestions = 10;                // 1-255
+    bool classicSuggestions = false;     // the original sound-code ranking instead of the closest words
     bool showGlyphs = true;
     bool supportHtml = false;            // skip text inside "<" ... ">"
     QString userDictionary = QStringLiteral("USERDCT.TXT");
@@ -62,7 +63,6 @@ inline const QString notFound = QStringLiteral("Not found:");
 inline const QString noErrors = QStringLiteral("No errors found. Spell checking complete...");
 inline const QString complete = QStringLiteral("Spell checking complete.");
 inline const QString errorOpening = QStringLiteral("Error opening dictionary ");
-inline const QString invalidWord = QStringLiteral("Aborting spell check (Invalid word): \n");
 inline const QString unknownControl = QStringLiteral("Error : Unknown control.");
 inline const QString invalidSuggestions = QStringLiteral("Invlid number of suggestions.");
 inline const QString suggestionLimit = QStringLiteral("Maximum limit suggestions is 255.");

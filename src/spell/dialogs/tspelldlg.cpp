@@ -167,6 +167,8 @@ bool TSpellDlg::openEngine()
         return false;
     }
     m_engine->openUserDictionary(m_options.userDictionary.toStdString());
+    m_engine->setRanking(m_options.classicSuggestions ? tessera::spell::SuggestionRanking::Classic
+                                                      : tessera::spell::SuggestionRanking::Closest);
     return true;
 }
 
@@ -250,11 +252,8 @@ TSpellDlg::Outcome TSpellDlg::runCheck(TAbsBuffer& buffer, bool& replaced)
     sinceEvents.start();
     while (buffer.getNextWord()) {
         const SpellWord& word = buffer.currentWord();
-        if (word.characters >= maxSpellWordLength) {
-            m_prompts->error(parentWindow(), SpellText::invalidWord + word.text);
-            return Outcome::Aborted;
-        }
-        if (word.characters < 2 || word.allDigits)
+        // A run as long as the engine's longest word is a hash or encoded data, not a word.
+        if (word.characters < 2 || word.characters >= maxSpellWordLength || word.allDigits)
             continue;
         // The dialog stays open between words; the user may close it at any time. Events are
         // handled every few milliseconds rather than after every word, which would slow a long page.
@@ -370,6 +369,8 @@ int TSpellDlg::checkOne(QWidget* control, bool endMessage)
     if (!openEngine())
         return SpellResult::NothingReplaced;
     prepareControl(control);
+    // The way the last check ended (a close among them) must not end this one.
+    m_dialog->clearAction();
     bool replaced = false;
     const Outcome outcome = runCheck(*buffer, replaced);
     // Every way out closes the engine, so that added words are saved.

@@ -76,7 +76,7 @@ protected:
     virtual void restoreControl(QWidget* control);
 
 private:
-    enum class Outcome { Finished, Closed, Aborted, Failed };
+    enum class Outcome { Finished, Closed };
     int checkOne(QWidget* control, bool endMessage);
     Outcome runCheck(TAbsBuffer& buffer, bool& replaced);
     bool openEngine();

@@ -6,6 +6,7 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tessera::spell {
 
@@ -94,6 +95,44 @@ bool TDCTFile::open(const std::string& path, Access access)
     }
     if (!m_map && !loadBlock(0))
         return fail(DictionaryError::DictionaryCorrupt, std::string(kDictionaryCorrupt));
+    if (!graphIsSound())
+        return fail(DictionaryError::DictionaryCorrupt, std::string(kDictionaryCorrupt));
+    return true;
+}
+
+bool TDCTFile::graphIsSound()
+{
+    // A child link that leads back to a list on the current path would make every lookup of
+    // that path's letters succeed, however long the word: such a file is as corrupt as a
+    // truncated one. Each list is walked once, depth first, without recursion.
+    enum : unsigned char { Unseen, OnPath, Done };
+    std::vector<unsigned char> state(std::size_t(m_nodeCount) + 1, Unseen);
+    struct Frame {
+        std::uint32_t first;
+        std::uint32_t next;
+        bool ended = false;
+    };
+    std::vector<Frame> path{{1, 1}};
+    state[1] = OnPath;
+    while (!path.empty()) {
+        Frame& frame = path.back();
+        if (frame.ended) {
+            state[frame.first] = Done;
+            path.pop_back();
+            continue;
+        }
+        dct::Node node;
+        if (frame.next - frame.first >= kMaxSiblings || !this->node(frame.next, node))
+            return false;
+        ++frame.next;
+        frame.ended = node.lastSibling;
+        if (node.child == 0 || (node.child <= m_nodeCount && state[node.child] == Done))
+            continue;
+        if (node.child > m_nodeCount || state[node.child] == OnPath)
+            return false;
+        state[node.child] = OnPath;
+        path.push_back(Frame{node.child, node.child});
+    }
     return true;
 }
 
@@ -124,7 +163,7 @@ bool TDCTFile::loadBlock(std::size_t block)
     return true;
 }
 
-bool TDCTFile::node(std::uint32_t n, dct::Node& out)
+bool TDCTFile::readNode(std::uint32_t n, dct::Node& out)
 {
     if (n == 0 || n > m_nodeCount) {
         markCorrupt();

@@ -44,7 +44,17 @@ public:
     bool corruptionSeen() const { return m_corruptionSeen; }
 
     // Reads node n (1-based). False for 0 or a number past the end, which marks the file corrupt.
-    bool node(std::uint32_t n, dct::Node& out);
+    // Mapped files are read right here: the suggestion walks read millions of nodes.
+    bool node(std::uint32_t n, dct::Node& out)
+    {
+        if (m_map && n != 0 && n <= m_nodeCount) {
+            const unsigned char* p = m_map + dct::nodeOffset(n);
+            out = dct::unpackNode(std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
+                                  | (std::uint32_t(p[3]) << 24));
+            return true;
+        }
+        return readNode(n, out);
+    }
 
     // Scans the sibling list that starts at `first` for `letter`. Returns the node number, or 0.
     std::uint32_t findSibling(std::uint32_t first, unsigned char letter, dct::Node& found);
@@ -60,6 +70,10 @@ private:
     bool fail(DictionaryError error, std::string text);
     void markCorrupt();
     bool loadBlock(std::size_t block);
+    bool readNode(std::uint32_t n, dct::Node& out);
+    // False when a sibling list has no end or a child link points outside the file or back
+    // into a list it descends from.
+    bool graphIsSound();
 
     int m_fd = -1;
     std::uint64_t m_length = 0;

@@ -1,5 +1,6 @@
 #include "spell/engine/dictionary.h"
 
+#include "spell/engine/closestsuggestions.h"
 #include "spell/engine/codepage.h"
 #include "spell/engine/suggestlist.h"
 
@@ -77,12 +78,20 @@ std::string applyCasePattern(std::string_view word, std::u32string_view pattern)
 {
     if (pattern.empty())
         return std::string(word);
+    // Only letters decide: "o'clokc" is written in lower case, whatever its apostrophe says.
+    std::u32string letters;
+    for (char32_t c : pattern) {
+        if (isLowerLetter(c) || isUpperLetter(c))
+            letters.push_back(c);
+    }
+    if (letters.empty())
+        return std::string(word);
     std::u32string decoded;
     decodeUtf8(word, decoded);
-    const char32_t probe = pattern.size() > 1 ? pattern[1] : pattern[0];
+    const char32_t probe = letters.size() > 1 ? letters[1] : letters[0];
     if (isLowerLetter(probe)) {
         decoded = lowerCase(decoded);
-        if (isUpperLetter(pattern[0]) && !decoded.empty())
+        if (isUpperLetter(letters[0]) && !decoded.empty())
             decoded[0] = upperLetter(decoded[0]);
     } else {
         decoded = upperCase(decoded);
@@ -132,7 +141,25 @@ bool TDictionary::openDictionary(const std::string& path, TDCTFile::Access acces
         return setError(file->error(), file->errorString());
     m_files.push_back(std::move(file));
     m_filesOpen = true;
+    openCommonWords(path);
     return true;
+}
+
+void TDictionary::openCommonWords(const std::string& dictionaryPath)
+{
+    // The side file only sharpens the order of suggestions; without it, or with a damaged one,
+    // every word simply counts as equally common.
+    const fs::path dictionary(dictionaryPath);
+    const std::string wanted = upperAscii(dictionary.stem().string() + std::string(kCommonWordsExtension));
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(dictionary.parent_path().empty() ? "." : dictionary.parent_path(), error)) {
+        if (upperAscii(entry.path().filename().string()) != wanted)
+            continue;
+        auto file = std::make_unique<TDCTFile>();
+        if (file->open(entry.path().string()))
+            m_commonWords.push_back(std::move(file));
+        return;
+    }
 }
 
 bool TDictionary::openUserDictionary(const std::string& name)
@@ -150,6 +177,9 @@ bool TDictionary::openUserDictionary(const std::string& name)
 
 bool TDictionary::knownLowerCase(std::u32string_view lower)
 {
+    // A word the user added keeps its "'s"; the dictionaries know such forms through their stem.
+    if (!m_userDictionary.empty() && m_userDictionary.contains(encodeUtf8(lower)))
+        return true;
     if (lower.size() >= 2 && lower.substr(lower.size() - 2) == U"'s")
         lower.remove_suffix(2);
     if (lower.empty())
@@ -195,19 +225,28 @@ bool TDictionary::addWord(std::string_view word)
 
 std::vector<std::string> TDictionary::suggest(std::string_view word, int maximum)
 {
-    std::vector<std::string> result;
     const std::u32string original = decodeWord(word);
     if (original.empty() || maximum < 1)
-        return result;
+        return {};
     const std::u32string lower = lowerCase(original);
+    std::vector<std::string> result = m_ranking == SuggestionRanking::Classic ? classicSuggestions(lower, maximum)
+                                                                              : closestSuggestions(lower, maximum);
+    if (result.size() > static_cast<std::size_t>(maximum))
+        result.resize(static_cast<std::size_t>(maximum));
+    for (std::string& entry : result)
+        entry = applyCasePattern(entry, original);
+    return result;
+}
 
+std::vector<std::string> TDictionary::classicSuggestions(const std::u32string& lower, int maximum)
+{
+    std::vector<std::string> result;
     for (std::size_t i = 1; i < lower.size() && result.size() < static_cast<std::size_t>(maximum); ++i) {
         const std::u32string_view left = std::u32string_view(lower).substr(0, i);
         const std::u32string_view right = std::u32string_view(lower).substr(i);
         if (knownLowerCase(left) && knownLowerCase(right))
             result.push_back(encodeUtf8(left) + " " + encodeUtf8(right));
     }
-
     if (result.size() < static_cast<std::size_t>(maximum)) {
         const std::string oem = toOem(lower);
         TSuggestList list(maximum);
@@ -221,9 +260,21 @@ std::vector<std::string> TDictionary::suggest(std::string_view word, int maximum
             }
         }
     }
+    return result;
+}
 
+std::vector<std::string> TDictionary::closestSuggestions(const std::u32string& lower, int maximum)
+{
+    bool convertible = false;
+    const std::string oem = toOem(lower, &convertible);
+    if (!convertible)
+        return {};
+    const SuggestionSources sources{m_files, m_commonWords, [this](std::string_view oemWord) {
+                                        return knownLowerCase(decodeWord(oemToUtf8(oemWord)));
+                                    }};
+    std::vector<std::string> result = spell::closestSuggestions(sources, oem, maximum);
     for (std::string& entry : result)
-        entry = applyCasePattern(entry, original);
+        entry = oemToUtf8(entry);
     return result;
 }
 
@@ -255,6 +306,7 @@ bool TDictionary::close()
     for (auto& file : m_files)
         file->close();
     m_files.clear();
+    m_commonWords.clear();
     m_filesOpen = false;
     return saved;
 }

@@ -15,6 +15,15 @@
 
 namespace tessera::spell {
 
+// How suggestions are found and ordered. Closest looks further (any first letter, two edits)
+// and ranks by the likeliest slip; Classic is the original sound-code walk ranked by pattern
+// similarity, kept for those who are used to its lists.
+enum class SuggestionRanking { Closest, Classic };
+
+// A dictionary file may have a side file of its most common words beside it: the same name with
+// this extension, in the same format. Suggestions prefer the words it holds.
+inline constexpr std::string_view kCommonWordsExtension = ".FRQ";
+
 class TDictionary {
 public:
     // Only one engine may exist at a time. A second request returns null with
@@ -36,9 +45,11 @@ public:
     bool isKnownWord(std::string_view word);
     // False when the word is already known; otherwise adds its lower-case form to the user list.
     bool addWord(std::string_view word);
-    // Split suggestions ("thecat" -> "the cat") first, then up to `maximum` words from the
-    // dictionary walk, in rank order, with the case pattern of `word`.
+    // At most `maximum` words like `word`, best first, with its case pattern; a word run
+    // together from two ("thecat") is offered split by a space.
     std::vector<std::string> suggest(std::string_view word, int maximum);
+    void setRanking(SuggestionRanking ranking) { m_ranking = ranking; }
+    SuggestionRanking ranking() const { return m_ranking; }
     // Words of the first dictionary file that continue `prefix`, with its case pattern.
     std::vector<std::string> complete(std::string_view prefix, int maximum);
 
@@ -51,6 +62,7 @@ public:
     std::string userDictionaryPath() const { return m_userDictionary.path().string(); }
     std::vector<std::string> userWords() const { return m_userDictionary.words(); }
     const std::vector<std::unique_ptr<TDCTFile>>& files() const { return m_files; }
+    const std::vector<std::unique_ptr<TDCTFile>>& commonWordFiles() const { return m_commonWords; }
 
     DictionaryError error() const { return m_error; }
     const std::string& errorString() const { return m_errorString; }
@@ -58,10 +70,15 @@ public:
 private:
     TDictionary() = default;
     bool knownLowerCase(std::u32string_view lower);
+    std::vector<std::string> classicSuggestions(const std::u32string& lower, int maximum);
+    std::vector<std::string> closestSuggestions(const std::u32string& lower, int maximum);
+    void openCommonWords(const std::string& dictionaryPath);
     bool setError(DictionaryError error, std::string text);
 
     bool m_filesOpen = false;
     std::vector<std::unique_ptr<TDCTFile>> m_files;
+    std::vector<std::unique_ptr<TDCTFile>> m_commonWords;
+    SuggestionRanking m_ranking = SuggestionRanking::Closest;
     std::string m_userDictionaryName{kDefaultUserDictionary};
     UserDictionary m_userDictionary;
     bool m_userDictionaryResolved = false;

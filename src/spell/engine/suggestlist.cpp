@@ -102,10 +102,16 @@ void TSuggestList::add(std::string word, int score)
 
 void buildSuggestions(TDCTFile& file, std::string_view oemWord, TSuggestList& list)
 {
+    if (!oemWord.empty())
+        buildSuggestions(file, oemWord, list, static_cast<unsigned char>(oemWord[0]));
+}
+
+void buildSuggestions(TDCTFile& file, std::string_view oemWord, TSuggestList& list, unsigned char firstLetter)
+{
     if (oemWord.empty() || !file.isOpen())
         return;
     dct::Node top;
-    if (file.findSibling(1, static_cast<unsigned char>(oemWord[0]), top) == 0 || top.child == 0)
+    if (file.findSibling(1, firstLetter, top) == 0 || top.child == 0)
         return;
     const std::size_t length = oemWord.size();
     SuggestWalk walk{file,
@@ -114,9 +120,9 @@ void buildSuggestions(TDCTFile& file, std::string_view oemWord, TSuggestList& li
                      soundCode(oemWord, SoundCodeKind::Full),
                      length > 2 ? length - 2 : 0,
                      std::min(length + 2, dct::kMaxWordLength),
-                     std::string(1, oemWord[0]),
+                     std::string(1, static_cast<char>(firstLetter)),
                      visitBudget(file)};
-    walk.walk(top.child, SoundCodeBuilder(static_cast<unsigned char>(oemWord[0])));
+    walk.walk(top.child, SoundCodeBuilder(firstLetter));
 }
 
 std::vector<std::string> completions(TDCTFile& file, std::string_view oemPrefix, int maximum)

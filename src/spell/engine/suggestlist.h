@@ -36,6 +36,9 @@ private:
 // start with the word's first letter, share the beginning of its sound code and are within two
 // characters of its length. Each is scored as similarityScore(candidate, oemWord).
 void buildSuggestions(TDCTFile& file, std::string_view oemWord, TSuggestList& list);
+// The same walk for candidates that start with `firstLetter` instead: the sound code's digits
+// are compared, its first letter is not.
+void buildSuggestions(TDCTFile& file, std::string_view oemWord, TSuggestList& list, unsigned char firstLetter);
 
 // The words of the file that continue `oemPrefix` (not the prefix itself), depth first in graph
 // order, at most `maximum`. Words are returned whole, in code page 437.

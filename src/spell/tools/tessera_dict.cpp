@@ -1,7 +1,10 @@
 // tessera-dict: builds dictionary files and checks text against them.
 //   tessera-dict build [--skip-possessives] WORDLIST OUT.DCT
 //   tessera-dict check [--skip-html] DICT.DCT          < text
-//   tessera-dict suggest [--max N] DICT.DCT [WORD...]   (words from standard input when none given)
+//   tessera-dict suggest [--max N] [--classic] DICT.DCT [WORD...]
+//                                  (words from standard input when none given)
+// A file of the most common words, built like a dictionary and named like it with the extension
+// .FRQ, sharpens the order of suggestions when it lies beside the dictionary.
 
 #include "spell/engine/dctbuilder.h"
 #include "spell/engine/dictionary.h"
@@ -22,7 +25,7 @@ int usage()
 {
     std::cerr << "usage: tessera-dict build [--skip-possessives] WORDLIST OUT.DCT\n"
                  "       tessera-dict check [--skip-html] DICT.DCT < TEXT\n"
-                 "       tessera-dict suggest [--max N] DICT.DCT [WORD...]\n";
+                 "       tessera-dict suggest [--max N] [--classic] DICT.DCT [WORD...]\n";
     return 2;
 }
 
@@ -92,12 +95,11 @@ int check(const std::vector<std::string>& args)
     std::size_t position = 0;
     WordSpan span;
     while (scanner.next(text, position, span)) {
-        // As in the editor's check: single characters and numbers are passed over.
-        if (span.characters < 2 || span.allDigits)
+        // As in the editor's check: single characters, numbers and overlong runs are passed over.
+        if (span.characters < 2 || span.characters >= tessera::spell::dct::kMaxWordLength || span.allDigits)
             continue;
-        std::string word = text.substr(span.begin, span.end - span.begin);
-        if (!engine->isKnownWord(word) && reported.insert(word).second)
-            std::cout << word << '\n';
+        if (!engine->isKnownWord(span.text) && reported.insert(span.text).second)
+            std::cout << span.text << '\n';
     }
     return 0;
 }
@@ -105,10 +107,13 @@ int check(const std::vector<std::string>& args)
 int suggest(const std::vector<std::string>& args)
 {
     int maximum = 10;
+    SuggestionRanking ranking = SuggestionRanking::Closest;
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--max" && i + 1 < args.size())
             maximum = std::stoi(args[++i]);
+        else if (args[i] == "--classic")
+            ranking = SuggestionRanking::Classic;
         else
             rest.push_back(args[i]);
     }
@@ -117,6 +122,7 @@ int suggest(const std::vector<std::string>& args)
     auto engine = openEngine(rest[0]);
     if (!engine)
         return 1;
+    engine->setRanking(ranking);
     std::vector<std::string> words(rest.begin() + 1, rest.end());
     const bool fromInput = words.empty();
     auto answer = [&](const std::string& word) {

@@ -52,15 +52,6 @@ constexpr AttrEntry kAttributes[] = {
     {"HEIGHT", AttrSymbol::Height}, {"PLAIN", AttrSymbol::Plain}, {"NOSHADE", AttrSymbol::NoShade},
 };
 
-// Latin-1 letters from code 192 on; the empty names at 215 and 247 are never matched.
-constexpr const char* kLatinLetters[] = {
-    "Agrave", "Aacute", "Acirc", "Atilde", "Auml", "Aring", "AElig", "Ccedil", "Egrave", "Eacute", "Ecirc", "Euml",
-    "Igrave", "Iacute", "Icirc", "Iuml", "ETH", "Ntilde", "Ograve", "Oacute", "Ocirc", "Otilde", "Ouml", "",
-    "Oslash", "Ugrave", "Uacute", "Ucirc", "Uuml", "Yacute", "THORN", "szlig",
-    "agrave", "aacute", "acirc", "atilde", "auml", "aring", "aelig", "ccedil", "egrave", "eacute", "ecirc", "euml",
-    "igrave", "iacute", "icirc", "iuml", "eth", "ntilde", "ograve", "oacute", "ocirc", "otilde", "ouml", "",
-    "oslash", "ugrave", "uacute", "ucirc", "uuml", "yacute", "thorn", "yuml",
-};
 
 } // namespace
 
@@ -148,28 +139,6 @@ AttrSymbol lookupAttribute(std::string_view upperName)
     return entry ? entry->symbol : AttrSymbol::Unknown;
 }
 
-char32_t lookupEntity(std::string_view name)
-{
-    if (name == "amp")
-        return '&';
-    if (name == "lt")
-        return '<';
-    if (name == "gt")
-        return '>';
-    if (name == "quot")
-        return '"';
-    if (name == "nbsp")
-        return 160;
-    if (name == "copy")
-        return 169;
-    if (name == "reg")
-        return 174;
-    for (std::size_t i = 0; i < std::size(kLatinLetters); ++i) {
-        if (kLatinLetters[i][0] != 0 && name == kLatinLetters[i])
-            return static_cast<char32_t>(192 + i);
-    }
-    return 0;
-}
 
 
 int nearestSizeStep(int points, bool fixed)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text/charset.h"
+#include "text/entities.h"
 #include "viewer/model/attribute.h"
 
 #include <array>
@@ -27,9 +28,7 @@ bool tagKeepsAttributes(Tag tag);
 Tag lookupTag(std::string_view upperName);
 AttrSymbol lookupAttribute(std::string_view upperName);
 
-// The character a named entity stands for (a Unicode code point), or 0 when the name is
-// unknown. Names are case-sensitive.
-char32_t lookupEntity(std::string_view name);
+using tessera::text::lookupEntity;
 
 // A numeric reference 128-159 is read as Windows-1252, as browsers do.
 using tessera::text::windows1252ToUnicode;

@@ -54,6 +54,8 @@ void forEachSetting(Record& record, Visitor& visit)
     visit.number(QStringLiteral("SuggestCount"), record.spelling.suggestCount, 1, 100);
     visit.number(QStringLiteral("Language"), record.spelling.language, 0, 255);
     visit.number(QStringLiteral("DialogStyle"), record.spelling.dialogStyle, 0, 2);
+    visit.flag(QStringLiteral("Classic suggestions"), record.spelling.classicSuggestions);
+    visit.text(QStringLiteral("DictionaryName"), record.spelling.dictionaryName, SettingsLimits::text);
 
     visit.group("Defaults");
     auto& d = record.defaults;

@@ -48,6 +48,10 @@ struct TesseraSettings {
         int language = 0;
         // Stored code of the spelling dialog's look (0, 1 or 2); see dialogTypeFromStyle.
         int dialogStyle = 0;
+        // Rank suggestions the original way (sound code and pattern similarity).
+        bool classicSuggestions = false;
+        // The main dictionary's file name in the program directory; empty: the language's own.
+        QString dictionaryName;
 
         friend bool operator==(const Spelling&, const Spelling&) = default;
     } spelling;

@@ -1,20 +1,9 @@
 #include "workspace/tags/typedkeyfilter.h"
 
 #include "editor/tledit.h"
+#include "text/entities.h"
 
 namespace {
-
-// Indexed by code - 0xC0; empty where HTML has no letter entity (0xD7 times, 0xF7 divide).
-const char* const latinEntities[64] = {
-    "Agrave", "Aacute", "Acirc", "Atilde", "Auml", "Aring", "AElig", "Ccedil",
-    "Egrave", "Eacute", "Ecirc", "Euml", "Igrave", "Iacute", "Icirc", "Iuml",
-    "ETH", "Ntilde", "Ograve", "Oacute", "Ocirc", "Otilde", "Ouml", "",
-    "Oslash", "Ugrave", "Uacute", "Ucirc", "Uuml", "Yacute", "THORN", "szlig",
-    "agrave", "aacute", "acirc", "atilde", "auml", "aring", "aelig", "ccedil",
-    "egrave", "eacute", "ecirc", "euml", "igrave", "iacute", "icirc", "iuml",
-    "eth", "ntilde", "ograve", "oacute", "ocirc", "otilde", "ouml", "",
-    "oslash", "ugrave", "uacute", "ucirc", "uuml", "yacute", "thorn", "yuml",
-};
 
 bool isEnter(int key)
 {
@@ -35,11 +24,8 @@ bool typesText(const TLEditKeyPress& press)
 
 QString characterEntity(QChar c)
 {
-    const ushort code = c.unicode();
-    if (code < 0xC0 || code > 0xFF)
-        return {};
-    const char* name = latinEntities[code - 0xC0];
-    if (!*name)
+    const std::string_view name = tessera::text::letterEntityName(c.unicode());
+    if (name.empty())
         return {};
     return QLatin1Char('&') + QLatin1String(name) + QLatin1Char(';');
 }

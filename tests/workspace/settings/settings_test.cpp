@@ -55,7 +55,8 @@ TEST_F(SettingsStore, firstStartWritesEveryKeyWithItsDefault)
         {"Helpers/Wordwrap", "1"}, {"Helpers/DefaultExtension", "1"}, {"Helpers/InternalClipboard", "1"},
         {"Helpers/SavingToDefault", "1"}, {"Helpers/ShowTipOfTheDay", "1"}, {"Helpers/TipNumber", "10"},
         {"Spelling/AutoAdd", "0"}, {"Spelling/SkipHTML", "1"}, {"Spelling/SuggestCount", "10"},
-        {"Spelling/Language", "0"}, {"Spelling/DialogStyle", "0"},
+        {"Spelling/Language", "0"}, {"Spelling/DialogStyle", "0"}, {"Spelling/Classic suggestions", "0"},
+        {"Spelling/DictionaryName", ""},
         {"Defaults/ExpandCharstoHTML", "1"}, {"Defaults/TabSize", "0"}, {"Defaults/ShowHints", "0"},
         {"Defaults/ShowProjectPanel", "1"}, {"Defaults/AutoUpdate", "0"}, {"Defaults/Wordwrap", "0"},
         {"Defaults/BackgroundColor", ""}, {"Defaults/ShowImages", "1"},
@@ -94,7 +95,7 @@ TEST_F(SettingsStore, everyValueSurvivesARoundTrip)
         record.helpers.flags[i] = i % 3 == 0;
     record.helpers.showTipOfTheDay = false;
     record.helpers.tipNumber = 37;
-    record.spelling = {true, false, 25, 3, 2};
+    record.spelling = {true, false, 25, 3, 2, true, QStringLiteral("GERMAN.DCT")};
     auto& d = record.defaults;
     d.expandCharsToHtml = false;
     d.tabSize = 8;
