@@ -8,23 +8,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/testfiles.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
 
 const QByteArray twoProjects = "Home site - home\r\n"
                                "\t#Default Project Settings - PROJECT.INI\r\n"

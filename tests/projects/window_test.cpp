@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/testfiles.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -41,19 +43,7 @@ struct RecordingPrompts : PagePrompts {
     bool confirmation(const QString& text) override { *asked << text; return true; }
 };
 
-void writeFile(const QString& path, const QByteArray& contents)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(contents);
-}
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 class ProjectsWindow : public ::testing::Test {
 protected:
@@ -175,6 +165,39 @@ TEST_F(ProjectsWindow, DoubleClickOpensAPageOnceAndRefusesAnOpenOne)
     // The settings entry leads to the project settings, which are not there yet: nothing opens.
     doubleClick(0, 0);
     EXPECT_EQ(window->webPageTabs()->count(), 1);
+}
+
+TEST_F(ProjectsWindow, PageOpenUnderAnotherNameCountsAsOpen)
+{
+    const QString alias = m_root.filePath(QStringLiteral("alias.htm"));
+    ASSERT_TRUE(QFile::link(user(QStringLiteral("site/index.htm")), alias));
+    struct Case {
+        QString openedAs;
+    };
+    const Case cases[] = {
+        {alias},
+        {user(QStringLiteral("site/./index.htm"))},
+        {QStringLiteral("/") + user(QStringLiteral("site//index.htm"))},
+    };
+    for (const Case& c : cases) {
+        asked.clear();
+        window->workspace().pages().LoadFile(c.openedAs, false);
+        ASSERT_EQ(window->webPageTabs()->count(), 1) << c.openedAs.toStdString();
+        doubleClick(0, 1);
+        EXPECT_EQ(window->webPageTabs()->count(), 1) << c.openedAs.toStdString();
+        EXPECT_EQ(asked, QStringList{ProjectTexts::selectedFileOpen}) << c.openedAs.toStdString();
+        window->commands().trigger(Command::FileClosePage);
+    }
+}
+
+TEST_F(ProjectsWindow, ProjectOnAWindowsDriveIsReportedMissing)
+{
+    const OutlinePosition project = outline().appendProject(QStringLiteral("Old - C:\\web"));
+    outline().select(outline().insertPage(project.project, QStringLiteral("Old page - old.htm")));
+    outline().setFocus();
+    QTest::keyClick(&outline(), Qt::Key_Return);
+    EXPECT_EQ(window->webPageTabs()->count(), 0);
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Could not find or open: C:/web/old.htm")});
 }
 
 TEST_F(ProjectsWindow, EnterOnAnOpenPageMakesItsTabCurrent)
