@@ -75,52 +75,41 @@ TEST(OutlineFile, KeepsWhatItCanPlaceAndNamesTheLinesItCannot)
     }
 }
 
-TEST(OutlineFile, DamagedFileIsKeptAsBackupBeforeItIsReplaced)
+TEST(OutlineFile, DamagedFileIsKeptAsBackupOrNotReplacedAtAll)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("project.dat"));
+    enum class Obstacle { None, BackupBlocked, Unreadable };
+    struct Case {
+        Obstacle obstacle;
+        bool saved;
+    };
     const QByteArray damaged = "\tOrphan - o.htm\r\nA - a\r\n";
-    writeFile(path, damaged);
-    OutlineFile file(path);
-    ProjectOutline outline;
-    EXPECT_FALSE(file.load(outline));
-    EXPECT_TRUE(file.errorString().contains(path)) << file.errorString().toStdString();
-    EXPECT_TRUE(file.errorString().contains(QStringLiteral("line 1"))) << file.errorString().toStdString();
-    EXPECT_EQ(outline.projectCount(), 1);
-
-    ASSERT_TRUE(file.save(outline)) << file.errorString().toStdString();
-    EXPECT_EQ(readFile(file.backupPath()), damaged);
-    EXPECT_EQ(readFile(path), QByteArray("A - a\r\n"));
-}
-
-TEST(OutlineFile, DamagedFileStaysWhenItsBackupCannotBeWritten)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("project.dat"));
-    const QByteArray damaged = "A - a\r\n\t\tDeep - d.htm\r\n";
-    writeFile(path, damaged);
-    OutlineFile file(path);
-    ProjectOutline outline;
-    EXPECT_FALSE(file.load(outline));
-    // A directory where the backup would go makes it impossible to write.
-    ASSERT_TRUE(QDir().mkpath(file.backupPath()));
-    EXPECT_FALSE(file.save(outline));
-    EXPECT_TRUE(file.errorString().contains(QStringLiteral("was not replaced"))) << file.errorString().toStdString();
-    EXPECT_EQ(readFile(path), damaged);
-}
-
-TEST(OutlineFile, UnreadableFileIsReportedAndNeverReplaced)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("project.dat"));
-    // A directory by the file's name cannot be read as a file, even by root.
-    ASSERT_TRUE(QDir().mkpath(path));
-    OutlineFile file(path);
-    ProjectOutline outline;
-    EXPECT_FALSE(file.load(outline));
-    EXPECT_TRUE(outline.isEmpty());
-    EXPECT_FALSE(file.save(outline));
-    EXPECT_TRUE(QFileInfo(path).isDir());
+    for (const Case& c : {Case{Obstacle::None, true}, Case{Obstacle::BackupBlocked, false},
+                          Case{Obstacle::Unreadable, false}}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("project.dat"));
+        OutlineFile file(path);
+        // A directory by a file's name can be neither read nor replaced, even by root.
+        if (c.obstacle == Obstacle::Unreadable)
+            QDir().mkpath(path);
+        else
+            writeFile(path, damaged);
+        if (c.obstacle == Obstacle::BackupBlocked)
+            QDir().mkpath(file.backupPath());
+        ProjectOutline outline;
+        EXPECT_FALSE(file.load(outline));
+        EXPECT_TRUE(file.errorString().contains(path)) << file.errorString().toStdString();
+        EXPECT_EQ(file.save(outline), c.saved) << file.errorString().toStdString();
+        if (c.obstacle == Obstacle::None) {
+            EXPECT_TRUE(file.errorString().isEmpty());
+            EXPECT_EQ(readFile(file.backupPath()), damaged);
+            EXPECT_EQ(readFile(path), QByteArray("A - a\r\n"));
+        } else if (c.obstacle == Obstacle::BackupBlocked) {
+            EXPECT_TRUE(file.errorString().contains(QStringLiteral("was not replaced")));
+            EXPECT_EQ(readFile(path), damaged);
+        } else {
+            EXPECT_TRUE(QFileInfo(path).isDir());
+        }
+    }
 }
 
 TEST(OutlineFile, MissingFileIsAnEmptyOutline)

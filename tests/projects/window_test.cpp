@@ -10,14 +10,12 @@
 #include "projects/outline/toutline.h"
 #include "workspace/pages/pagemanager.h"
 #include "workspace/pages/pageprompts.h"
+#include "support/testfiles.h"
 
 #include <Qsci/qsciscintilla.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QDropEvent>
-#include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
@@ -25,8 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
-#include "support/testfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +38,6 @@ struct RecordingPrompts : PagePrompts {
     bool warning(const QString& text) override { *asked << text; return true; }
     bool confirmation(const QString& text) override { *asked << text; return true; }
 };
-
-
 
 class ProjectsWindow : public ::testing::Test {
 protected:
@@ -97,15 +91,19 @@ protected:
         outline().setFocus();
     }
 
+    // A point on the entry's text, which starts inside even a narrow pane.
+    QPoint pointOn(const QTreeWidgetItem* item) const
+    {
+        const QRect rect = outline().visualItemRect(item);
+        return {rect.left() + 5, rect.center().y()};
+    }
+
     void doubleClick(int project, int page)
     {
         select(project, page);
-        QTreeWidgetItem* item = outline().currentItem();
-        const QRect rect = outline().visualItemRect(item);
-        const QPoint centre(rect.left() + 5, rect.center().y()); // on the text, inside a narrow pane
         // A real double click starts with a click on the same item.
-        QTest::mouseClick(outline().viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(outline().viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseClick(outline().viewport(), Qt::LeftButton, {}, pointOn(outline().currentItem()));
+        QTest::mouseDClick(outline().viewport(), Qt::LeftButton, {}, pointOn(outline().currentItem()));
     }
 
     // A drag of the selected page, dropped on `target` inside `widget`.
@@ -123,11 +121,7 @@ protected:
         return dropped.isAccepted();
     }
 
-    QPoint projectPoint(int project) const
-    {
-        const QRect rect = outline().visualItemRect(outline().topLevelItem(project));
-        return {rect.left() + 5, rect.center().y()};
-    }
+    QPoint projectPoint(int project) const { return pointOn(outline().topLevelItem(project)); }
 
     QTemporaryDir m_root;
     QByteArray outlineText;
@@ -151,41 +145,24 @@ TEST_F(ProjectsWindow, OutlineShowsTheStoredProjectsAndWritesThemBackAtShutdown)
               QByteArray(outlineText).insert(outlineText.indexOf("\tHome"), "\tAbout - about.htm\r\n"));
 }
 
-TEST_F(ProjectsWindow, DoubleClickOpensAPageOnceAndRefusesAnOpenOne)
+TEST_F(ProjectsWindow, DoubleClickOpensAPageAndRefusesOneOpenUnderAnyName)
 {
     doubleClick(0, 1);
     ASSERT_EQ(window->webPageTabs()->count(), 1);
     EXPECT_EQ(window->webPage()->Text(), QStringLiteral("<P>home</P>"));
     EXPECT_TRUE(window->workspace().pages().page(0).inProject);
+    window->commands().trigger(Command::FileClosePage);
 
-    doubleClick(0, 1);
-    EXPECT_EQ(window->webPageTabs()->count(), 1);
-    EXPECT_EQ(asked, QStringList{ProjectTexts::selectedFileOpen});
-
-    // The settings entry leads to the project settings, which are not there yet: nothing opens.
-    doubleClick(0, 0);
-    EXPECT_EQ(window->webPageTabs()->count(), 1);
-}
-
-TEST_F(ProjectsWindow, PageOpenUnderAnotherNameCountsAsOpen)
-{
     const QString alias = m_root.filePath(QStringLiteral("alias.htm"));
     ASSERT_TRUE(QFile::link(user(QStringLiteral("site/index.htm")), alias));
-    struct Case {
-        QString openedAs;
-    };
-    const Case cases[] = {
-        {alias},
-        {user(QStringLiteral("site/./index.htm"))},
-        {QStringLiteral("/") + user(QStringLiteral("site//index.htm"))},
-    };
-    for (const Case& c : cases) {
+    for (const QString& openedAs : {user(QStringLiteral("site/index.htm")), alias,
+                                    user(QStringLiteral("site/./index.htm")),
+                                    QStringLiteral("/") + user(QStringLiteral("site//index.htm"))}) {
         asked.clear();
-        window->workspace().pages().LoadFile(c.openedAs, false);
-        ASSERT_EQ(window->webPageTabs()->count(), 1) << c.openedAs.toStdString();
+        window->workspace().pages().LoadFile(openedAs, false);
         doubleClick(0, 1);
-        EXPECT_EQ(window->webPageTabs()->count(), 1) << c.openedAs.toStdString();
-        EXPECT_EQ(asked, QStringList{ProjectTexts::selectedFileOpen}) << c.openedAs.toStdString();
+        EXPECT_EQ(window->webPageTabs()->count(), 1) << openedAs.toStdString();
+        EXPECT_EQ(asked, QStringList{ProjectTexts::selectedFileOpen}) << openedAs.toStdString();
         window->commands().trigger(Command::FileClosePage);
     }
 }
@@ -257,37 +234,31 @@ TEST_F(ProjectsWindow, SelectionDecidesWhichItemsAreEnabled)
     EXPECT_EQ(window->webPageTabs()->count(), 0);
 }
 
-TEST_F(ProjectsWindow, DroppedPageMovesToTheOtherProject)
+TEST_F(ProjectsWindow, DroppedPageMovesToTheOtherProjectButNeverOverAFile)
 {
+    // An open page stays where it is; so does a file of that name in the target, and the page.
+    window->workspace().pages().LoadFile(user(QStringLiteral("site/index.htm")), true);
     select(0, 1);
+    drop(outline().viewport(), projectPoint(1));
+    window->commands().trigger(Command::FileClosePage);
+    writeFile(m_root.filePath(QStringLiteral("shop/index.htm")), "shop's own");
+    select(0, 1);
+    drop(outline().viewport(), projectPoint(1));
+    EXPECT_EQ(asked, (QStringList{ProjectTexts::selectedFileOpen, ProjectTexts::cannotMoveOrCopy}));
+    EXPECT_EQ(readFile(m_root.filePath(QStringLiteral("shop/index.htm"))), QByteArray("shop's own"));
+    EXPECT_EQ(outline().outline().project(0).pages.size(), 2);
+
+    QFile::remove(m_root.filePath(QStringLiteral("shop/index.htm")));
     ASSERT_TRUE(drop(outline().viewport(), projectPoint(1)));
-    EXPECT_TRUE(QFile::exists(m_root.filePath(QStringLiteral("shop/index.htm"))));
+    EXPECT_EQ(readFile(m_root.filePath(QStringLiteral("shop/index.htm"))), QByteArray("<P>home</P>"));
     EXPECT_FALSE(QFile::exists(user(QStringLiteral("site/index.htm"))));
     EXPECT_EQ(outline().outline().project(0).pages, QStringList{ProjectTexts::settingsEntry});
     EXPECT_EQ(outline().outline().project(1).pages,
               (QStringList{ProjectTexts::settingsEntry, QStringLiteral("Home - index.htm")}));
 
     // A project that lists the page already takes no drop, its own project included.
-    select(1, 1);
+    EXPECT_EQ(outline().selectedPosition(), (OutlinePosition{1, 1}));
     EXPECT_FALSE(drop(outline().viewport(), projectPoint(1)));
-}
-
-TEST_F(ProjectsWindow, DropNeverReplacesAFileOrMovesAnOpenPage)
-{
-    writeFile(m_root.filePath(QStringLiteral("shop/index.htm")), "shop's own");
-    select(0, 1);
-    drop(outline().viewport(), projectPoint(1));
-    EXPECT_EQ(asked, QStringList{ProjectTexts::cannotMoveOrCopy});
-    EXPECT_EQ(readFile(m_root.filePath(QStringLiteral("shop/index.htm"))), QByteArray("shop's own"));
-    EXPECT_EQ(outline().outline().project(0).pages.size(), 2);
-
-    QFile::remove(m_root.filePath(QStringLiteral("shop/index.htm")));
-    asked.clear();
-    doubleClick(0, 1);
-    select(0, 1);
-    drop(outline().viewport(), projectPoint(1));
-    EXPECT_EQ(asked, QStringList{ProjectTexts::selectedFileOpen});
-    EXPECT_TRUE(QFile::exists(user(QStringLiteral("site/index.htm"))));
 }
 
 TEST_F(ProjectsWindow, PageDroppedOnTheEditorBecomesALink)
