@@ -57,7 +57,7 @@ TOutline::TOutline(QWidget* parent)
     setAcceptDrops(true);
     setDropIndicatorShown(false);
     setDragDropMode(QAbstractItemView::DragDrop);
-    setDefaultDropAction(Qt::MoveAction);
+    setDefaultDropAction(Qt::CopyAction);
     setContextMenuPolicy(Qt::CustomContextMenu);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
@@ -208,6 +208,13 @@ QMimeData* TOutline::mimeData(const QList<QTreeWidgetItem*>& items) const
     return new OutlineDragData(this, m_outline.text(positionOf(items.first())));
 }
 
+void TOutline::startDrag(Qt::DropActions)
+{
+    // The view would take a moved item out of the tree itself; the outline moves a page only
+    // once its file has moved, so a drag only ever copies the entry's text.
+    QTreeWidget::startDrag(Qt::CopyAction);
+}
+
 QMimeData* TOutline::dragData() const
 {
     QTreeWidgetItem* item = currentItem();
@@ -263,8 +270,6 @@ void TOutline::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    // The tree never moves the item itself: the page moves only once its file has.
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    event->acceptProposedAction();
     emit pageDropped(project);
 }
