@@ -261,6 +261,21 @@ TEST_F(ProjectsWindow, DroppedPageMovesToTheOtherProjectButNeverOverAFile)
     EXPECT_FALSE(drop(outline().viewport(), projectPoint(1)));
 }
 
+TEST_F(ProjectsWindow, DeleteChildrenRemovesPageFilesAndAsksAboutThoseItCannot)
+{
+    const QString settingsFile = m_root.filePath(QStringLiteral("shop/PROJECT.INI"));
+    writeFile(settingsFile + QLatin1Char('_'), "swap");
+    select(1, -1);
+    outline().insertPage(1, QStringLiteral("Gone - gone.htm"));
+    window->projects().outlineCommands().DeleteChildren();
+    EXPECT_FALSE(QFile::exists(settingsFile));
+    EXPECT_FALSE(QFile::exists(settingsFile + QLatin1Char('_')));
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Error removing file ") + m_root.filePath(QStringLiteral("shop/gone.htm"))
+                                 + QStringLiteral(". Would you like to remove the project from the list anyway?")});
+    EXPECT_TRUE(outline().outline().project(1).pages.isEmpty());
+    EXPECT_EQ(outline().selectedPosition(), (OutlinePosition{1, -1}));
+}
+
 TEST_F(ProjectsWindow, PageDroppedOnTheEditorBecomesALink)
 {
     writeFile(m_root.filePath(QStringLiteral("other.htm")), "go here");

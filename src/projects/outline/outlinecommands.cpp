@@ -5,6 +5,7 @@
 #include "workspace/pages/pagelist.h"
 #include "workspace/pages/pageprompts.h"
 #include "workspace/pages/pagetexts.h"
+#include "workspace/pages/swapfile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -75,6 +76,27 @@ void OutlineCommands::AddThePage(const QString& text)
     if (!selected.isValid())
         return;
     m_outline->select(m_outline->insertPage(selected.project, text));
+}
+
+void OutlineCommands::DeleteChildren()
+{
+    const OutlinePosition selected = m_outline->selectedPosition();
+    if (!selected.isProject())
+        return;
+    const ProjectLocation directory = GetProjectDir();
+    const OutlinePosition first{selected.project, 0};
+    while (m_outline->outline().contains(first)) {
+        const ProjectLocation file = fileInProject(directory, pathOf(m_outline->outline(), first));
+        if (file.isReachable() && QFile::remove(file.path)) {
+            QFile::remove(swapFileName(file.path));
+        } else if (!m_host.prompts->confirmation(QStringLiteral("Error removing file ") + file.path
+                                                 + QStringLiteral(". Would you like to remove the project from the "
+                                                                  "list anyway?"))) {
+            break;
+        }
+        m_outline->removeEntry(first);
+    }
+    m_outline->select(selected);
 }
 
 bool OutlineCommands::openFile(const ProjectLocation& file)

@@ -44,6 +44,11 @@ public:
     // selects the new entry.
     void AddThePage(const QString& text);
 
+    // Deletes the files of the selected project's pages, first to last, with their swap files,
+    // and their entries. A file that cannot be deleted asks whether its entry goes anyway; a kept
+    // entry ends the run.
+    void DeleteChildren();
+
     // Opens the selected page (Enter); the settings entry opens the project settings.
     void LoadProjectpage();
     // A double click: as Enter, but a page already open is refused with a message.
