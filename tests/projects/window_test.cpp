@@ -218,6 +218,9 @@ TEST_F(ProjectsWindow, SelectionDecidesWhichItemsAreEnabled)
     select(1, -1);
     EXPECT_FALSE(commands.wantsEnabled(Command::ProjectViewPage));
     EXPECT_TRUE(commands.wantsEnabled(Command::ProjectDelete));
+    // The settings entry counts as a page; the commands themselves refuse it where they must.
+    select(0, 0);
+    EXPECT_TRUE(commands.wantsEnabled(Command::PageEditDescription));
     select(0, 1);
     EXPECT_TRUE(commands.isEnabled(Command::ProjectViewPage));
     EXPECT_TRUE(commands.wantsEnabled(Command::PageRenameFile));
