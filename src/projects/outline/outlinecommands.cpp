@@ -99,17 +99,16 @@ void OutlineCommands::DeleteChildren()
     m_outline->select(selected);
 }
 
-bool OutlineCommands::openFile(const ProjectLocation& file)
+void OutlineCommands::openFile(const ProjectLocation& file)
 {
     if (!file.isReachable()) {
         m_host.prompts->information(QString::fromLatin1(PageTexts::couldNotFind) + file.path);
-        return false;
+        return;
     }
     // The outline takes no clicks while the page loads.
     m_outline->setEnabled(false);
     m_host.openPage(file.path);
     m_outline->setEnabled(true);
-    return true;
 }
 
 void OutlineCommands::LoadProjectpage()
@@ -161,12 +160,12 @@ void OutlineCommands::Outline1DragDrop(int project)
     const ProjectLocation source = GetSelectedFilename();
     const ProjectLocation target =
         projectDirectory(pathOf(m_outline->outline(), {project, -1}), m_host.programDirectory);
-    const QString destination = target.path + QLatin1Char('/') + QFileInfo(source.path).fileName();
     if (!source.isReachable() || !target.isReachable()) {
         m_host.prompts->information(QString::fromLatin1(PageTexts::couldNotFind)
                                     + (source.isReachable() ? target.path : source.path));
         return;
     }
+    const QString destination = target.path + QLatin1Char('/') + QFileInfo(source.path).fileName();
     // A file of that name in the target stays as it is: the move never replaces one.
     if (QFileInfo::exists(destination)) {
         m_host.prompts->information(ProjectTexts::cannotMoveOrCopy);

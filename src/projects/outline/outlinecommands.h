@@ -60,7 +60,7 @@ public:
     void Outline1DragDrop(int project);
 
 private:
-    bool openFile(const ProjectLocation& file);
+    void openFile(const ProjectLocation& file);
 
     TOutline* m_outline;
     OutlineHost m_host;

@@ -97,13 +97,13 @@ QTreeWidgetItem* TOutline::itemFor(const OutlinePosition& position) const
     return position.isPage() ? project->child(position.page) : project;
 }
 
-OutlinePosition TOutline::positionOf(const QTreeWidgetItem* item) const
+OutlinePosition TOutline::positionOf(QTreeWidgetItem* item) const
 {
     if (!item)
         return {};
-    if (const QTreeWidgetItem* parent = item->parent())
-        return {indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(parent)), parent->indexOfChild(const_cast<QTreeWidgetItem*>(item))};
-    return {indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item)), -1};
+    if (QTreeWidgetItem* parent = item->parent())
+        return {indexOfTopLevelItem(parent), parent->indexOfChild(item)};
+    return {indexOfTopLevelItem(item), -1};
 }
 
 OutlinePosition TOutline::selectedPosition() const

@@ -55,7 +55,7 @@ protected:
 
 private:
     QTreeWidgetItem* itemFor(const OutlinePosition& position) const;
-    OutlinePosition positionOf(const QTreeWidgetItem* item) const;
+    OutlinePosition positionOf(QTreeWidgetItem* item) const;
     QTreeWidgetItem* makeItem(const QString& text, bool page) const;
     int targetProject(const QDropEvent* event) const;
     bool isOwnDrag(const QDropEvent* event) const;
