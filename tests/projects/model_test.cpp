@@ -63,6 +63,9 @@ TEST(ProjectOutline, InsertsPagesInByteOrder)
          {QStringLiteral("B - b.htm"), QStringLiteral("a - a.htm"), QStringLiteral("b - b.htm")}},
         {{QStringLiteral("Zeta - z.htm"), QStringLiteral("Alpha - a.htm")},
          {QStringLiteral("Alpha - a.htm"), QStringLiteral("Zeta - z.htm")}},
+        // Byte order of UTF-8: a character beyond U+FFFF after a fullwidth letter, and a prefix first.
+        {{QStringLiteral("\U0001F600 - smile.htm"), QStringLiteral("\uFF21 - a.htm"), QStringLiteral("\uFF21")},
+         {QStringLiteral("\uFF21"), QStringLiteral("\uFF21 - a.htm"), QStringLiteral("\U0001F600 - smile.htm")}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(pagesAfterInserting(c.inserted), c.expected) << c.inserted.join(QLatin1Char('|')).toStdString();

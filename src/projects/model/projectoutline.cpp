@@ -2,6 +2,32 @@
 
 #include <algorithm>
 
+namespace {
+
+// A UTF-16 code unit moved so that units compare in code point order, which is the order of the
+// texts' UTF-8 bytes: surrogates (astral characters) go above U+E000..U+FFFF.
+char16_t inCodePointOrder(char16_t unit)
+{
+    if (unit >= 0xE000)
+        return char16_t(unit - 0x800);
+    if (unit >= 0xD800)
+        return char16_t(unit + 0x2000);
+    return unit;
+}
+
+// Whether `a` comes at or after `b` byte by byte in UTF-8, without converting either.
+bool atOrAfter(QStringView a, QStringView b)
+{
+    const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (mismatch.second == b.end())
+        return true;
+    if (mismatch.first == a.end())
+        return false;
+    return inCodePointOrder(mismatch.first->unicode()) > inCodePointOrder(mismatch.second->unicode());
+}
+
+} // namespace
+
 bool ProjectOutline::contains(const OutlinePosition& position) const
 {
     if (position.project < 0 || position.project >= projectCount())
@@ -27,9 +53,8 @@ OutlinePosition ProjectOutline::insertPage(int project, const QString& text)
 {
     QStringList& pages = m_projects.at(size_t(project)).pages;
     // Ordinal order of the stored bytes, whatever the letters' case or the locale.
-    const QByteArray key = text.toUtf8();
-    const auto place = std::find_if(pages.begin(), pages.end(),
-                                    [&key](const QString& page) { return page.toUtf8() >= key; });
+    const auto place =
+        std::find_if(pages.begin(), pages.end(), [&text](const QString& page) { return atOrAfter(page, text); });
     const int index = int(place - pages.begin());
     pages.insert(index, text);
     return {project, index};
