@@ -10,7 +10,7 @@ enum class Command {
     FileRecent1, FileRecent2, FileRecent3, FileRecent4,
     // Projects
     ProjectNew, ProjectPages, PageNew, PageImport, PageDelete, PageCopyMove, PageEditDescription, PageRenameFile,
-    ProjectDelete, ProjectEditDescription, ProjectDisplay,
+    ProjectDelete, ProjectEditDescription, ProjectDisplay, ProjectViewPage,
     // Edit
     EditUndo, EditRedo, EditCut, EditCopy, EditDelete, EditDuplicate, EditPaste, EditInsertFile, EditSelectAll,
     EditStripHtml, EditBodyStatement, EditTitle, EditMetaTag, EditSafeSurfRating, EditInsertStandardTags,

@@ -81,6 +81,7 @@ MainMenus::MainMenus(QMenuBar* menuBar, CommandRegistry& registry, QWidget* shor
     buildHelp(menuBar);
     buildEditorPopup();
     buildPreviewPopup();
+    buildProjectPopup();
 }
 
 QMenu* MainMenus::topMenu(MenuId menu) const
@@ -339,4 +340,23 @@ void MainMenus::buildPreviewPopup()
     w.item(Command::PreviewCopy, QStringLiteral("Copy"));
     w.separator();
     w.checkItem(Command::PreviewFollowCaret, QStringLiteral("Follow Caret"), false);
+}
+
+void MainMenus::buildProjectPopup()
+{
+    // Its items share their commands with the Projects menu, so both follow one enabling rule.
+    m_projectPopup = new QMenu(m_shortcutOwner);
+    m_projectPopup->setObjectName(QStringLiteral("ProjectPopup"));
+    MenuWriter w(m_projectPopup, m_registry, m_shortcutOwner);
+    w.item(Command::ProjectViewPage, QStringLiteral("View Page"));
+    w.separator();
+    w.item(Command::PageNew, QStringLiteral("New Page..."));
+    w.item(Command::PageImport, QStringLiteral("Import page..."));
+    w.item(Command::PageDelete, QStringLiteral("Delete Page..."));
+    w.item(Command::PageCopyMove, QStringLiteral("Copy/Move Page..."));
+    w.item(Command::PageEditDescription, QStringLiteral("Change Description..."));
+    w.item(Command::PageRenameFile, QStringLiteral("Rename Page..."));
+    w.separator();
+    w.item(Command::ProjectDelete, QStringLiteral("Delete Project..."));
+    w.item(Command::ProjectNew, QStringLiteral("New Project..."));
 }

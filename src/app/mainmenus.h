@@ -26,6 +26,7 @@ public:
     QMenu* editorPopup() const { return m_editorPopup; }
     QMenu* editorPopupEdit() const { return m_editorPopupEdit; }
     QMenu* previewPopup() const { return m_previewPopup; }
+    QMenu* projectPopup() const { return m_projectPopup; }
 
     // The three user tag menus (Block Tags, Text Attributes, Additional Tags).
     QMenu* blockHighlights() const { return m_blockHighlights; }
@@ -45,6 +46,7 @@ private:
     void buildHelp(QMenuBar* bar);
     void buildEditorPopup();
     void buildPreviewPopup();
+    void buildProjectPopup();
 
     CommandRegistry& m_registry;
     QWidget* m_shortcutOwner;
@@ -54,6 +56,7 @@ private:
     QMenu* m_editorPopup = nullptr;
     QMenu* m_editorPopupEdit = nullptr;
     QMenu* m_previewPopup = nullptr;
+    QMenu* m_projectPopup = nullptr;
     QMenu* m_blockHighlights = nullptr;
     QMenu* m_textAttributes = nullptr;
     QMenu* m_userDefinedTags = nullptr;

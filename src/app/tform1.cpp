@@ -3,6 +3,7 @@
 #include "app/aboutbox.h"
 #include "app/appstrings.h"
 #include "app/pagetabbar.h"
+#include "app/projectswiring.h"
 #include "app/tipbook.h"
 #include "app/tipoftheday.h"
 #include "app/workspacewiring.h"
@@ -85,6 +86,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     m_workspace = new WorkspaceWiring(*this,
                                       m_environment.makePagePrompts ? m_environment.makePagePrompts() : nullptr,
                                       m_environment.makePageFileDialogs ? m_environment.makePageFileDialogs() : nullptr);
+    m_projects = new ProjectsWiring(*this);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -456,6 +458,7 @@ void TForm1::installLifecycleSteps()
         readSettings(m_settings);
         applyReadSettings();
         m_workspace->settingsRead();
+        m_projects->settingsRead();
         return StepResult::success();
     });
 
@@ -594,7 +597,8 @@ void TForm1::showEvent(QShowEvent* event)
     if (QLayout* layout = centralWidget()->layout())
         layout->activate();
     const int total = m_mainSplitter->width() - 2 * m_mainSplitter->handleWidth();
-    m_mainSplitter->setSizes({total / 5, total - total / 5, 0});
+    const int outline = showProjectPanel(m_settings) ? total / 5 : 0;
+    m_mainSplitter->setSizes({outline, total - outline, 0});
     const int length = (m_splitScreen->orientation() == Qt::Vertical ? m_splitScreen->height() : m_splitScreen->width())
         - m_splitScreen->handleWidth();
     const WindowPlacement placement = windowPlacement(m_settings);

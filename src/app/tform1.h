@@ -21,6 +21,7 @@ class QStackedWidget;
 class QTabWidget;
 class PageFileDialogs;
 class PagePrompts;
+class ProjectsWiring;
 class TLEdit;
 class TipBook;
 class WorkspaceWiring;
@@ -54,6 +55,8 @@ public:
     SettingsRecord& settings() { return m_settings; }
     // Pages and tag insertion, joined to the window's commands.
     WorkspaceWiring& workspace() const { return *m_workspace; }
+    // The project outline, joined to the window's menus.
+    ProjectsWiring& projects() const { return *m_projects; }
 
     TLEdit* webPage() const { return m_webPage; }
     TLEdit* spareEditor() const { return m_spareEditor; }
@@ -150,6 +153,7 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     SettingsRecord m_settings;
     WorkspaceWiring* m_workspace = nullptr;
+    ProjectsWiring* m_projects = nullptr;
 
     ButtonPanel* m_buttonPanel = nullptr;
     QTabWidget* m_powerBook = nullptr;

@@ -176,6 +176,7 @@ void WorkspaceWiring::connectPageSignals()
         m_window.buttonPanel1()->setButtonEnabled(ButtonPanel::Button::Save, enabled);
     });
     connect(m_pages, &PageManager::recentFilesChanged, this, &WorkspaceWiring::showRecentFiles);
+    connect(m_pages, &PageManager::linkInsertRequested, m_tags, &TagInserter::InsertSelected2);
     // Commands and typed keys that change the page enable Save as the editor's own edits do.
     auto pageEdited = [this] { m_window.buttonPanel1()->setButtonEnabled(ButtonPanel::Button::Save, true); };
     connect(m_tags, &TagInserter::saveEnabled, this, pageEdited);

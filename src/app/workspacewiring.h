@@ -36,6 +36,8 @@ public:
     PreviewWiring& preview() const { return *m_preview; }
     EditingWiring& editing() const { return *m_editing; }
     SpellCheckCommand& spellCheck() const { return *m_spell; }
+    // The message boxes of page handling, which the project outline shares.
+    PagePrompts& prompts() const { return *m_prompts; }
 
     // Runs once the settings are read: the editors take their look, the recent-file list and
     // the AutoLoad page follow.

@@ -114,7 +114,7 @@ TEST(TForm1, StartupShowAndShutdownRunInOrder)
     auto window = fixture.makeWindow();
     EXPECT_EQ(fixture.steps, names({LifecycleStep::RegisterDropTarget, LifecycleStep::CreateHistoryItems,
                                     LifecycleStep::TakeProgramDirectory, LifecycleStep::LoadUserTagMenus,
-                                    LifecycleStep::ReadSettings}));
+                                    LifecycleStep::ReadSettings, LifecycleStep::LoadProjectOutline}));
     EXPECT_TRUE(QFile::exists(fixture.user() + QStringLiteral("/TIPS.TXT"))) << "shipped data copied on first start";
     EXPECT_EQ(window->windowTitle(), strings::applicationTitle);
     EXPECT_FALSE(window->powerBook()->isVisibleTo(window.get())) << "no page open: the tool book is hidden";
@@ -133,7 +133,8 @@ TEST(TForm1, StartupShowAndShutdownRunInOrder)
 
     fixture.steps.clear();
     window->close();
-    EXPECT_EQ(fixture.steps, names({LifecycleStep::SaveInternalClipboard, LifecycleStep::WriteSettings}));
+    EXPECT_EQ(fixture.steps, names({LifecycleStep::SaveProjectOutline, LifecycleStep::SaveInternalClipboard,
+                                    LifecycleStep::WriteSettings}));
     EXPECT_TRUE(fixture.failures.isEmpty()) << fixture.failures.join('\n').toStdString();
     EXPECT_TRUE(window->settingsWritten());
     QSettings settings;
@@ -169,7 +170,8 @@ TEST(TForm1, FailedShutdownStepStillWritesSettings)
     window->spareEditor()->setText(QStringLiteral("keep me"));
     fixture.steps.clear();
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(fixture.steps, QStringList({Lifecycle::stepName(LifecycleStep::SaveInternalClipboard) + " FAILED",
+    EXPECT_EQ(fixture.steps, QStringList({Lifecycle::stepName(LifecycleStep::SaveProjectOutline),
+                                          Lifecycle::stepName(LifecycleStep::SaveInternalClipboard) + " FAILED",
                                           Lifecycle::stepName(LifecycleStep::WriteSettings)}));
     EXPECT_TRUE(window->settingsWritten());
     ASSERT_EQ(fixture.failures.size(), 1);

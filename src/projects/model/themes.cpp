@@ -1,0 +1,18 @@
+#include "projects/model/themes.h"
+
+#include "projects/model/outlineentry.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QStringList themeNames(const QString& programDirectory)
+{
+    QDir themes(QDir(programDirectory).filePath(ProjectTexts::themesDirectory));
+    themes.setNameFilters({QStringLiteral("t_*.gif")});
+    themes.setFilter(QDir::Files | QDir::Readable);
+    themes.setSorting(QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QString& file : themes.entryList())
+        names << QFileInfo(file).completeBaseName().mid(2);
+    return names;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QStringList>
+
+// The themes offered for new pages: every "t_NAME.gif" in the program directory's "themes"
+// folder (matched ignoring case), listed by NAME in name order ignoring case.
+QStringList themeNames(const QString& programDirectory);
