@@ -1,16 +1,15 @@
 #include "workspace/tags/tagtexts.h"
 
+#include "generators/builders/generatorhelpers.h"
+
 #include <algorithm>
 
 namespace TagTexts {
 
 QString colourHex(const QColor& colour)
 {
-    return QStringLiteral("%1%2%3")
-        .arg(colour.red(), 2, 16, QLatin1Char('0'))
-        .arg(colour.green(), 2, 16, QLatin1Char('0'))
-        .arg(colour.blue(), 2, 16, QLatin1Char('0'))
-        .toUpper();
+    const QColor rgb = colour.toRgb();
+    return QString::fromStdString(tessera::generators::colourToHex({rgb.red(), rgb.green(), rgb.blue()}));
 }
 
 QStringList tableLines(const TableSpec& spec)
