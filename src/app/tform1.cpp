@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/appstrings.h"
+#include "app/generatorwiring.h"
 #include "app/pagetabbar.h"
 #include "app/tipbook.h"
 #include "app/tipoftheday.h"
@@ -82,6 +83,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     m_workspace = new WorkspaceWiring(*this,
                                       m_environment.makePagePrompts ? m_environment.makePagePrompts() : nullptr,
                                       m_environment.makePageFileDialogs ? m_environment.makePageFileDialogs() : nullptr);
+    new GeneratorWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeTableWizardPrompts);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
