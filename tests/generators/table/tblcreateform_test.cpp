@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -317,6 +318,25 @@ TEST_F(TableWizard, focusedTextBoxIsCommittedFirst)
     text->setText(QStringLiteral("Typed"));
     action(QStringLiteral("&View"))->trigger();
     EXPECT_TRUE(line(3).endsWith(QStringLiteral(">Typed</TD>"))) << line(3).toStdString();
+}
+
+TEST_F(TableWizard, textBoxesKeepCutWhileTheMenuKeepsItsKeys)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    build(1, 1);
+    select(QStringLiteral("Cell:0."));
+    auto* text = child<QLineEdit>("CellText");
+    text->setFocus();
+    text->selectAll();
+    QTest::keyClick(text, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Cell:1"));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(script.asked.isEmpty());
+
+    QTest::keyClick(&form, Qt::Key_F5);
+    EXPECT_EQ(form.workingLines().form(), tessera::generators::LinesForm::Insert);
+    EXPECT_EQ(line(3), QStringLiteral(R"(<TD ROWSPAN="1" COLSPAN="1" VALIGN="top" ALIGN="left" ></TD>)"));
 }
 
 TEST_F(TableWizard, viewerErrorsAreShown)
