@@ -89,6 +89,12 @@ std::string conversionError(std::string_view text)
     return "'" + std::string(text) + "' is not a valid integer value";
 }
 
+// Colour digits as a BGCOLOR value: "#" and the digits, or nothing for no colour.
+std::string htmlColour(std::string_view digits)
+{
+    return digits.empty() ? std::string() : "#" + std::string(digits);
+}
+
 std::string withoutHash(std::string value)
 {
     if (value.find('#') != std::string::npos)
@@ -204,7 +210,7 @@ bool TableLines::updateCell(const TableCell& cell)
         return false;
     std::string& line = m_lines[static_cast<std::size_t>(m_currentLine)];
     const std::string tag = cell.header ? "TH" : "TD";
-    const std::string colour = cell.colour.empty() ? std::string() : "#" + cell.colour;
+    const std::string colour = htmlColour(cell.colour);
     line = "<" + tag + " ROWSPAN=\"" + std::to_string(cell.rowSpan) + "\" COLSPAN=\"" + std::to_string(cell.columnSpan)
         + "\" VALIGN=\"" + cell.vertical + "\" ALIGN=\"" + cell.horizontal + "\" BGCOLOR=\"" + colour
         + "\"><A HREF=\"" + attributeValue(line, "HREF") + "\">*</A>" + cell.text + "</" + tag + ">";
@@ -230,9 +236,8 @@ bool TableLines::addCell(WhereToAdd where, std::string_view tableColour)
 {
     if (!hasCurrentCell())
         return false;
-    const std::string colour = tableColour.empty() ? std::string() : "#" + std::string(tableColour);
     const int at = m_currentLine + (where == WhereToAdd::After ? 1 : 0);
-    m_lines.insert(m_lines.begin() + at, newCellLine(m_cellCounter, colour));
+    m_lines.insert(m_lines.begin() + at, newCellLine(m_cellCounter, htmlColour(tableColour)));
     if (where == WhereToAdd::Before)
         ++m_currentLine;
     ++m_cellCounter;
@@ -244,8 +249,7 @@ bool TableLines::addRow(WhereToAdd where, std::string_view tableColour)
 {
     if (!hasCurrentCell())
         return false;
-    const std::string colour = tableColour.empty() ? std::string() : "#" + std::string(tableColour);
-    const std::vector<std::string> row {"<TR>", newCellLine(m_cellCounter, colour), "</TR>"};
+    const std::vector<std::string> row {"<TR>", newCellLine(m_cellCounter, htmlColour(tableColour)), "</TR>"};
     int at = -1;
     if (where == WhereToAdd::After) {
         for (int i = m_currentLine; i < static_cast<int>(m_lines.size()) && at < 0; ++i) {

@@ -45,6 +45,13 @@ QStringList toStringList(const std::vector<std::string>& lines)
     return list;
 }
 
+template<typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
 QSpinBox* spin(int minimum, int maximum, int value)
 {
     auto* box = new QSpinBox;
@@ -158,14 +165,11 @@ QWidget* TTblCreateForm::buildMainPage()
 {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
-    TblCols = spin(0, maxTableColumns, 2);
-    TblRows = spin(0, maxTableRows, 2);
-    TblBuild = new QPushButton(QStringLiteral("&Build"));
-    Confirm = new QCheckBox(QStringLiteral("Confirm on Rebuild"));
+    TblCols = named(spin(0, maxTableColumns, 2), "TblCols");
+    TblRows = named(spin(0, maxTableRows, 2), "TblRows");
+    TblBuild = named(new QPushButton(QStringLiteral("&Build")), "TblBuild");
+    Confirm = named(new QCheckBox(QStringLiteral("Confirm on Rebuild")), "Confirm");
     Confirm->setChecked(true);
-    TblCols->setObjectName(QStringLiteral("TblCols"));
-    TblRows->setObjectName(QStringLiteral("TblRows"));
-    TblBuild->setObjectName(QStringLiteral("TblBuild"));
     form->addRow(QStringLiteral("Columns:"), TblCols);
     form->addRow(QStringLiteral("Rows:"), TblRows);
     form->addRow(TblBuild);
@@ -180,27 +184,17 @@ QWidget* TTblCreateForm::buildTablePage()
 {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
-    TblCaption = new QLineEdit;
-    TblCaption->setObjectName(QStringLiteral("TblCaption"));
-    TblCaptionSize = spin(1, 7, 1);
+    TblCaption = named(new QLineEdit, "TblCaption");
+    TblCaptionSize = named(spin(1, 7, 1), "TblCaptionSize");
     TblCaptionPosition = new QButtonGroup(this);
-    TblPadding = spin(0, 999, 1);
-    TblSpacing = spin(0, 999, 2);
-    TblBorder = spin(0, 999, 1);
-    TblWidth = spin(0, 100, 0);
+    TblPadding = named(spin(0, 999, 1), "TblPadding");
+    TblSpacing = named(spin(0, 999, 2), "TblSpacing");
+    TblBorder = named(spin(0, 999, 1), "TblBorder");
+    TblWidth = named(spin(0, 100, 0), "TblWidth");
     TblWidth->setSuffix(QStringLiteral("%"));
     TblAlignment = new QButtonGroup(this);
-    OriginalColor = colourEdit();
-    OriginalColor->setObjectName(QStringLiteral("OriginalColor"));
-    BorderColor = colourEdit();
-    BorderColor->setObjectName(QStringLiteral("BorderColor"));
-
-    const std::pair<QWidget*, const char*> names[] = {
-        {TblCaptionSize, "TblCaptionSize"}, {TblPadding, "TblPadding"}, {TblSpacing, "TblSpacing"},
-        {TblBorder, "TblBorder"},           {TblWidth, "TblWidth"},
-    };
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(QLatin1String(name));
+    OriginalColor = named(colourEdit(), "OriginalColor");
+    BorderColor = named(colourEdit(), "BorderColor");
 
     auto changed = [this] { updateTableView(); };
     form->addRow(QStringLiteral("Table Caption:"), TblCaption);
@@ -235,28 +229,21 @@ QWidget* TTblCreateForm::buildCellsPage()
 {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
-    RowSpan = spin(1, maxCellSpan, 1);
-    ColSpan = spin(1, maxTableColumns, 1);
-    valign = new QComboBox;
+    RowSpan = named(spin(1, maxCellSpan, 1), "RowSpan");
+    ColSpan = named(spin(1, maxTableColumns, 1), "ColSpan");
+    valign = named(new QComboBox, "valign");
     valign->setEditable(true);
     valign->addItems({QStringLiteral("None"), QStringLiteral("Top"), QStringLiteral("Middle"), QStringLiteral("Bottom")});
-    halign = new QComboBox;
+    halign = named(new QComboBox, "halign");
     halign->setEditable(true);
     halign->addItems({QStringLiteral("None"), QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")});
-    CellHeader = new QCheckBox(QStringLiteral("Use header style"));
-    CellText = new QLineEdit(QStringLiteral("CellText"));
-    CellColor = colourEdit();
-    DeleteCell = new QPushButton(QStringLiteral("Delete Cell"));
+    CellHeader = named(new QCheckBox(QStringLiteral("Use header style")), "CellHeader");
+    CellText = named(new QLineEdit(QStringLiteral("CellText")), "CellText");
+    CellColor = named(colourEdit(), "CellColor");
+    DeleteCell = named(new QPushButton(QStringLiteral("Delete Cell")), "DeleteCell");
     WhereToAdd = new QButtonGroup(this);
-    AddCell = new QPushButton(QStringLiteral("Add Cell"));
-    AddRow = new QPushButton(QStringLiteral("Add Row"));
-    const std::pair<QWidget*, const char*> names[] = {
-        {RowSpan, "RowSpan"}, {ColSpan, "ColSpan"},       {valign, "valign"},       {halign, "halign"},
-        {CellHeader, "CellHeader"}, {CellText, "CellText"}, {CellColor, "CellColor"}, {DeleteCell, "DeleteCell"},
-        {AddCell, "AddCell"}, {AddRow, "AddRow"},
-    };
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(QLatin1String(name));
+    AddCell = named(new QPushButton(QStringLiteral("Add Cell")), "AddCell");
+    AddRow = named(new QPushButton(QStringLiteral("Add Row")), "AddRow");
 
     auto changed = [this] { updateCell(); };
     form->addRow(QStringLiteral("Rows:"), RowSpan);
@@ -463,19 +450,20 @@ void TTblCreateForm::DeleteCellClick()
     reloadPreview();
 }
 
+tessera::generators::WhereToAdd TTblCreateForm::whereToAdd() const
+{
+    return WhereToAdd->checkedId() == 0 ? tessera::generators::WhereToAdd::Before : tessera::generators::WhereToAdd::After;
+}
+
 void TTblCreateForm::AddCellClick()
 {
-    const auto where = WhereToAdd->checkedId() == 0 ? tessera::generators::WhereToAdd::Before
-                                                     : tessera::generators::WhereToAdd::After;
-    if (m_lines.addCell(where, text(OriginalColor->text())))
+    if (m_lines.addCell(whereToAdd(), text(OriginalColor->text())))
         reloadPreview();
 }
 
 void TTblCreateForm::AddRowClick()
 {
-    const auto where = WhereToAdd->checkedId() == 0 ? tessera::generators::WhereToAdd::Before
-                                                     : tessera::generators::WhereToAdd::After;
-    if (m_lines.addRow(where, text(OriginalColor->text())))
+    if (m_lines.addRow(whereToAdd(), text(OriginalColor->text())))
         reloadPreview();
 }
 

@@ -73,6 +73,7 @@ private:
     void showTableAttributes(const tessera::generators::TableAttributes& attributes);
     tessera::generators::TableCell cellFromControls() const;
     void showCell(const tessera::generators::TableCell& cell);
+    tessera::generators::WhereToAdd whereToAdd() const;
     void resetTableControls();
 
     void updateTableView();
