@@ -9,6 +9,8 @@
 #include "workspace/tags/attributeeditor.h"
 #include "workspace/settings/editorsettings.h"
 #include "workspace/pages/pagemanager.h"
+#include "workspace/preview/previewcontroller.h"
+#include "workspace/preview/previewcontroller.h"
 #include "workspace/tags/taginserter.h"
 #include "workspace/tags/toolbook.h"
 #include "workspace/tags/typedkeyfilter.h"
@@ -77,6 +79,9 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
     m_attributes = new AttributeEditor(window.webPage(), attributeHost, this);
 
     m_preview = new PreviewWiring(window, *m_pages);
+    // With live update off, a command that changed the page refreshes the preview itself.
+    connect(m_tags, &TagInserter::previewUpdateRequested, &m_preview->controller(),
+            &tessera::workspace::PreviewController::UpdateWebView);
     m_editing = new EditingWiring(window, *m_tags, *m_attributes, *m_preview, host.pageDirectory);
 
     wirePageCommands();

@@ -1,4 +1,5 @@
 #include "app/appstrings.h"
+#include "app/previewwiring.h"
 #include "app/tform1.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
@@ -147,6 +148,7 @@ TEST_F(TableWizardFlow, helperThenWizardPutsTheTableIntoThePage)
                                            "</TR>\r\n</TABLE>\r\n<P>before</P>\r\n"));
     EXPECT_EQ(asked, QStringList {QStringLiteral("save first")});
     EXPECT_TRUE(page->modified());
+    EXPECT_TRUE(window->workspace().preview().split().documentText().contains(QStringLiteral("Cell:2")));
 
     // The helper was turned off: the tool book's button goes straight to the wizard.
     whenModal({[](QWidget* modal) { qobject_cast<TTblCreateForm*>(modal)->AbandonAndReturnClick(); }});

@@ -143,6 +143,7 @@ void TTblCreateForm::buildControls()
     Preview = new tessera::viewer::TPageViewer;
     Preview->setObjectName(QStringLiteral("Preview"));
     Preview->setViewImages(false);
+    Preview->setDefBackground(Qt::white);
     Preview->setHistoryMaxCount(0);
     Preview->setMinimumSize(360, 300);
     connect(Preview, &tessera::viewer::TPageViewer::hotSpotClick, this, &TTblCreateForm::PreviewHotSpotClick);
