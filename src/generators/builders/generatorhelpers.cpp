@@ -17,9 +17,10 @@ int hexDigit(char c)
     return -1;
 }
 
-bool sameIgnoringCase(char a, char b)
+// ASCII only: the texts searched for are tag and attribute names.
+char lowerAscii(char c)
 {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 } // namespace
@@ -88,13 +89,21 @@ std::string joinLines(const std::vector<std::string>& lines)
 
 std::size_t findIgnoringCase(std::string_view text, std::string_view wanted, std::size_t from)
 {
-    if (from > text.size())
+    if (from > text.size() || wanted.size() > text.size() - from)
         return std::string_view::npos;
-    const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), wanted.begin(),
-                                   wanted.end(), sameIgnoringCase);
-    if (found == text.end() && !wanted.empty())
-        return std::string_view::npos;
-    return static_cast<std::size_t>(found - text.begin());
+    if (wanted.empty())
+        return from;
+    const char first = lowerAscii(wanted[0]);
+    for (std::size_t at = from; at + wanted.size() <= text.size(); ++at) {
+        if (lowerAscii(text[at]) != first)
+            continue;
+        std::size_t matched = 1;
+        while (matched < wanted.size() && lowerAscii(text[at + matched]) == lowerAscii(wanted[matched]))
+            ++matched;
+        if (matched == wanted.size())
+            return at;
+    }
+    return std::string_view::npos;
 }
 
 bool containsIgnoringCase(std::string_view text, std::string_view wanted)

@@ -61,6 +61,31 @@ TEST(GeneratorHelpers, wrappingAndJoining)
     EXPECT_EQ(joinLines({}), "");
 }
 
+TEST(GeneratorHelpers, findIgnoringCase)
+{
+    struct Case {
+        std::string_view text;
+        std::string_view wanted;
+        std::size_t from;
+        std::size_t expected;
+    };
+    constexpr std::size_t none = std::string_view::npos;
+    const Case cases[] = {
+        {"<td><TD>", "<TD", 0, 0},
+        {"<td><TD>", "<TD", 1, 4},
+        {"abc", "ABC", 0, 0},
+        {"abc", "BC", 0, 1},
+        {"abc", "bcd", 0, none},
+        {"ab", "", 2, 2},
+        {"ab", "", 3, none},
+        {"ab", "b", 5, none},
+        {"", "a", 0, none},
+        {"caf\xC3\xA9", "\xC3\xA9", 0, 3},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(findIgnoringCase(c.text, c.wanted, c.from), c.expected) << c.text << " / " << c.wanted;
+}
+
 TEST(DefinitionFile, roundTripsInTheNarrowestEncoding)
 {
     struct Case {
