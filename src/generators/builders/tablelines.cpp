@@ -11,7 +11,8 @@ namespace tessera::generators {
 
 namespace {
 
-constexpr std::string_view kAnchorStart = "<A HREF";
+// The star's link names a cell; a link the user wrote into a cell's text never does.
+constexpr std::string_view kAnchorStart = "<A HREF=\"Cell:";
 constexpr std::string_view kAnchorEnd = "</A>";
 constexpr std::string_view kEmptyColour = "BGCOLOR=\"\"";
 

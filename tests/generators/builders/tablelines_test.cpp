@@ -218,6 +218,21 @@ TEST(TableLines, toggleStripsAndRenumbersAnchors)
     EXPECT_EQ(table.lines()[4], cell(1).replace(cell(1).find("Cell:2"), 6, "Cell:3"));
 }
 
+TEST(TableLines, linksInCellTextSurviveEveryForm)
+{
+    TableLines table = built(1, 1);
+    ASSERT_TRUE(table.selectCell("Cell:0.").value);
+    table.updateCell({1, 1, "top", "left", "", false, R"(<A HREF="menu.htm">Menu</A>)"});
+    const std::string edited = table.lines()[3];
+    table.toInsertForm();
+    EXPECT_EQ(table.lines()[3], R"(<TD ROWSPAN="1" COLSPAN="1" VALIGN="top" ALIGN="left" ><A HREF="menu.htm">Menu</A></TD>)");
+    table.toEditForm();
+    table.load(table.lines());
+    EXPECT_EQ(table.lines()[3], R"(<TD ROWSPAN="1" COLSPAN="1" VALIGN="top" ALIGN="left" ><A HREF="Cell:0.">*</A><A HREF="menu.htm">Menu</A></TD>)");
+    EXPECT_EQ(table.selectCell("Cell:0.").value->text, R"(<A HREF="menu.htm">Menu</A>)");
+    EXPECT_NE(edited.find(R"(<A HREF="Cell:0.">*</A><A HREF="menu.htm">)"), std::string::npos);
+}
+
 TEST(TableLines, readingTableAttributesBack)
 {
     TableAttributes chosen;
