@@ -212,6 +212,7 @@ TEST_F(TableWizard, openAsksFirstAndKeepsEverythingOnABadFile)
     const std::pair<const char*, QByteArray> damaged[] = {
         {"empty.tbl", ""},
         {"one.tbl", kDefaultTag.toUtf8()},
+        {"truncated.tbl", kDefaultTag.toUtf8() + "\r\n<CAPTION ALIGN=\"To"},
         {"number.tbl", "<TABLE BORDER=\"wide\">\n<CAPTION ALIGN=\"Top\"><H1></H1></CAPTION>\n"},
         {"foreign.tbl", "\x89PNG\r\n\x1a\n\0\0\0"},
     };
@@ -271,6 +272,17 @@ TEST_F(TableWizard, leavingWithChanges)
     }
     // With no table there is nothing to insert, and the page is left alone.
     form.InsertAndReturnClick();
+    EXPECT_TRUE(inserted.isEmpty());
+
+    // Escape and Abandon ask the same question; Cancel stays in the wizard.
+    form.show();
+    form.TblBuildClick();
+    script.save = SaveAnswer::Cancel;
+    form.AbandonAndReturnClick();
+    EXPECT_TRUE(form.isVisible());
+    script.save = SaveAnswer::No;
+    form.reject();
+    EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(inserted.isEmpty());
 }
 
