@@ -1,5 +1,6 @@
 #include "app/appstrings.h"
 #include "app/previewwiring.h"
+#include "app/quietsettings.h"
 #include "app/tform1.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
@@ -91,10 +92,7 @@ protected:
         QSettings settings;
         settings.clear();
         // Only the table helper may come up, once.
-        settings.setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), false);
-        for (const char* key : {"NewFile", "fullscreen", "BrowserRefresh", "ImageDisplaying", "Wordwrap",
-                                "DefaultExtension", "InternalClipboard", "SavingToDefault", "ExpandingChars"})
-            settings.setValue(QStringLiteral("Helpers/") + QLatin1String(key), false);
+        silenceTipsAndHelpers(settings);
         settings.setValue(QStringLiteral("Helpers/SimpleTable"), true);
         settings.sync();
         environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),

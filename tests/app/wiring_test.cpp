@@ -1,5 +1,6 @@
 #include "app/appstrings.h"
 #include "app/pagetabbar.h"
+#include "app/quietsettings.h"
 #include "app/tform1.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
@@ -71,12 +72,7 @@ protected:
         QCoreApplication::setApplicationName(strings::applicationName);
         QSettings settings;
         settings.clear();
-        // No tip or helper may open a modal box in the middle of a test.
-        settings.setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), false);
-        for (const char* key : {"NewFile", "fullscreen", "BrowserRefresh", "SimpleTable", "ImageDisplaying",
-                                "Wordwrap", "DefaultExtension", "InternalClipboard", "SavingToDefault",
-                                "ExpandingChars"})
-            settings.setValue(QStringLiteral("Helpers/") + QLatin1String(key), false);
+        silenceTipsAndHelpers(settings);
         settings.sync();
         writeFile(m_root.filePath(QStringLiteral("share/tessera/blkhlght.mnu")), "<CITE>..</CITE> - citation\n");
 
