@@ -132,16 +132,13 @@ void TTblCreateForm::buildControls()
     titleFont.setBold(true);
     m_pageTitle->setFont(titleFont);
 
-    Previous = new QPushButton(QStringLiteral("Previous"));
-    Next = new QPushButton(QStringLiteral("Next"));
-    Previous->setObjectName(QStringLiteral("Previous"));
-    Next->setObjectName(QStringLiteral("Next"));
+    Previous = named(new QPushButton(QStringLiteral("Previous")), "Previous");
+    Next = named(new QPushButton(QStringLiteral("Next")), "Next");
     Next->setEnabled(false);
     connect(Previous, &QPushButton::clicked, this, &TTblCreateForm::PreviousClick);
     connect(Next, &QPushButton::clicked, this, &TTblCreateForm::NextClick);
 
-    Preview = new tessera::viewer::TPageViewer;
-    Preview->setObjectName(QStringLiteral("Preview"));
+    Preview = named(new tessera::viewer::TPageViewer, "Preview");
     Preview->setViewImages(false);
     Preview->setDefBackground(Qt::white);
     Preview->setHistoryMaxCount(0);
@@ -175,8 +172,9 @@ QWidget* TTblCreateForm::buildMainPage()
     form->addRow(QStringLiteral("Rows:"), TblRows);
     form->addRow(TblBuild);
     form->addRow(Confirm);
-    form->addRow(new QLabel(QStringLiteral("Build the table, then click a cell's star in the preview to edit the cell.")));
-    qobject_cast<QLabel*>(form->itemAt(form->rowCount() - 1, QFormLayout::SpanningRole)->widget())->setWordWrap(true);
+    auto* hint = new QLabel(QStringLiteral("Build the table, then click a cell's star in the preview to edit the cell."));
+    hint->setWordWrap(true);
+    form->addRow(hint);
     connect(TblBuild, &QPushButton::clicked, this, &TTblCreateForm::TblBuildClick);
     return page;
 }
