@@ -405,7 +405,7 @@ void TTblCreateForm::TblBuildClick()
     resetTableControls();
     m_lines.build(TblRows->value(), TblCols->value(), tableAttributesFromControls());
     setCellControlsEnabled(false);
-    Next->setEnabled(true);
+    showPage(Notebook->currentIndex());
     updateTableMenu();
     reloadPreview();
 }
@@ -546,7 +546,7 @@ void TTblCreateForm::OpenTableDefinitionClick()
     m_fileName = fileName;
     showTableAttributes(*read.value);
     setCellControlsEnabled(false);
-    Next->setEnabled(true);
+    showPage(Notebook->currentIndex());
     updateTableMenu();
     reloadPreview();
 }

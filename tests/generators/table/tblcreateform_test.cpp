@@ -353,6 +353,14 @@ TEST_F(TableWizard, pagesFollowTheTable)
     EXPECT_EQ(form.page(), TTblCreateForm::Page::Main);
     EXPECT_FALSE(previous->isEnabled());
     EXPECT_TRUE(next->isEnabled());
+
+    // Opening a table on the last page leaves nothing further to go to.
+    next->click();
+    next->click();
+    writeFile(path("t.tbl"), kDefaultTag.toUtf8() + "\n<CAPTION ALIGN=\"Top\"><H1></H1></CAPTION>\n</TABLE>\n");
+    script.openName = path("t.tbl");
+    form.OpenTableDefinitionClick();
+    EXPECT_FALSE(next->isEnabled());
 }
 
 } // namespace
