@@ -96,7 +96,7 @@ void TTableAttrForm::ColorButtonClick()
 {
     if (!m_host.chooseColour)
         return;
-    const std::optional<QColor> chosen = m_host.chooseColour(Qt::white);
+    const std::optional<QColor> chosen = m_host.chooseColour(TagTexts::colourFromHex(CellColor->text(), Qt::white));
     if (!chosen)
         return;
     CellColor->setText(TagTexts::colourHex(*chosen));

@@ -96,12 +96,6 @@ void checkByText(QButtonGroup* group, const QString& wanted)
     }
 }
 
-QColor colourOf(const QLineEdit* edit)
-{
-    const std::optional<Rgb> rgb = hexToColour(text(edit->text()));
-    return rgb ? QColor(rgb->red, rgb->green, rgb->blue) : QColor(Qt::white);
-}
-
 } // namespace
 
 TTblCreateForm::TTblCreateForm(std::function<void(const QStringList&)> insertLines,
@@ -282,7 +276,7 @@ QPushButton* TTblCreateForm::colourButton(QLineEdit* edit, std::function<void()>
     auto* button = new QPushButton(QStringLiteral("Color..."));
     button->setObjectName(edit->objectName() + QStringLiteral("Button"));
     connect(button, &QPushButton::clicked, this, [this, edit, changed = std::move(changed)] {
-        const std::optional<QColor> chosen = m_prompts->chooseColour(colourOf(edit));
+        const std::optional<QColor> chosen = m_prompts->chooseColour(TagTexts::colourFromHex(edit->text(), Qt::white));
         if (!chosen)
             return;
         edit->setText(TagTexts::colourHex(*chosen));

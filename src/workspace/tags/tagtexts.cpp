@@ -3,6 +3,7 @@
 #include "generators/builders/generatorhelpers.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace TagTexts {
 
@@ -10,6 +11,12 @@ QString colourHex(const QColor& colour)
 {
     const QColor rgb = colour.toRgb();
     return QString::fromStdString(tessera::generators::colourToHex({rgb.red(), rgb.green(), rgb.blue()}));
+}
+
+QColor colourFromHex(const QString& hex, const QColor& fallback)
+{
+    const std::optional<tessera::generators::Rgb> rgb = tessera::generators::hexToColour(hex.toStdString());
+    return rgb ? QColor(rgb->red, rgb->green, rgb->blue) : fallback;
 }
 
 QStringList tableLines(const TableSpec& spec)
