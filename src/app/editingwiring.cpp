@@ -5,7 +5,7 @@
 #include "app/tform1.h"
 #include "custom/parmform.h"
 #include "editor/tledit.h"
-#include "generators/bodyform.h"
+#include "generators/body/bodyform.h"
 #include "workspace/tags/attributeeditor.h"
 #include "workspace/editing/bracepartner.h"
 #include "workspace/settings/editorsettings.h"

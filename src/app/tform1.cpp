@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/appstrings.h"
+#include "app/generatorwiring.h"
 #include "app/pagetabbar.h"
 #include "app/projectswiring.h"
 #include "app/tipbook.h"
@@ -87,10 +88,9 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
                                       m_environment.makePagePrompts ? m_environment.makePagePrompts() : nullptr,
                                       m_environment.makePageFileDialogs ? m_environment.makePageFileDialogs() : nullptr);
     m_projects = new ProjectsWiring(*this);
+    new GeneratorWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeTableWizardPrompts);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QStringList failures = m_lifecycle.run(LifecyclePhase::Create);

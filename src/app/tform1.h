@@ -23,6 +23,7 @@ class PageFileDialogs;
 class PagePrompts;
 class ProjectsWiring;
 class TLEdit;
+class TableWizardPrompts;
 class TipBook;
 class WorkspaceWiring;
 
@@ -36,6 +37,8 @@ struct TForm1Environment {
     // The page questions and file dialogs; the defaults are the window's own boxes.
     std::function<std::unique_ptr<PagePrompts>()> makePagePrompts;
     std::function<std::unique_ptr<PageFileDialogs>()> makePageFileDialogs;
+    // The table wizard's questions and dialogs; the default is the wizard's own boxes.
+    std::function<std::unique_ptr<TableWizardPrompts>()> makeTableWizardPrompts;
 };
 
 // The main window. It lays out the controls, owns the menus and the settings, and runs the

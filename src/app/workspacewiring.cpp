@@ -9,6 +9,8 @@
 #include "workspace/tags/attributeeditor.h"
 #include "workspace/settings/editorsettings.h"
 #include "workspace/pages/pagemanager.h"
+#include "workspace/preview/previewcontroller.h"
+#include "workspace/preview/previewcontroller.h"
 #include "workspace/tags/taginserter.h"
 #include "workspace/tags/toolbook.h"
 #include "workspace/tags/typedkeyfilter.h"

@@ -4,6 +4,7 @@
 // and file dialogs answered from the test, as the user would answer them.
 
 #include "app/appstrings.h"
+#include "app/quietsettings.h"
 #include "app/tform1.h"
 #include "workspace/pages/pageprompts.h"
 
@@ -62,12 +63,7 @@ protected:
         QCoreApplication::setApplicationName(strings::applicationName);
         QSettings settings;
         settings.clear();
-        // No tip or helper may open a modal box in the middle of a test.
-        settings.setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), false);
-        for (const char* key : {"NewFile", "fullscreen", "BrowserRefresh", "SimpleTable", "ImageDisplaying",
-                                "Wordwrap", "DefaultExtension", "InternalClipboard", "SavingToDefault",
-                                "ExpandingChars"})
-            settings.setValue(QStringLiteral("Helpers/") + QLatin1String(key), false);
+        silenceTipsAndHelpers(settings);
         adjustSettings(settings);
         settings.sync();
         writeFile(m_root.filePath(QStringLiteral("share/tessera/blkhlght.mnu")), "<CITE>..</CITE> - citation\n");

@@ -1,16 +1,22 @@
 #include "workspace/tags/tagtexts.h"
 
+#include "generators/builders/generatorhelpers.h"
+
 #include <algorithm>
+#include <optional>
 
 namespace TagTexts {
 
 QString colourHex(const QColor& colour)
 {
-    return QStringLiteral("%1%2%3")
-        .arg(colour.red(), 2, 16, QLatin1Char('0'))
-        .arg(colour.green(), 2, 16, QLatin1Char('0'))
-        .arg(colour.blue(), 2, 16, QLatin1Char('0'))
-        .toUpper();
+    const QColor rgb = colour.toRgb();
+    return QString::fromStdString(tessera::generators::colourToHex({rgb.red(), rgb.green(), rgb.blue()}));
+}
+
+QColor colourFromHex(const QString& hex, const QColor& fallback)
+{
+    const std::optional<tessera::generators::Rgb> rgb = tessera::generators::hexToColour(hex.toStdString());
+    return rgb ? QColor(rgb->red, rgb->green, rgb->blue) : fallback;
 }
 
 QStringList tableLines(const TableSpec& spec)

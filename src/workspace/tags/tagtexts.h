@@ -12,6 +12,8 @@ namespace TagTexts {
 
 // Six upper-case hexadecimal digits RRGGBB, without "#".
 QString colourHex(const QColor& colour);
+// The reverse: "RRGGBB" with an optional "#" (empty is black); `fallback` for anything else.
+QColor colourFromHex(const QString& hex, const QColor& fallback);
 
 struct TableSpec {
     bool border = false;

@@ -11,6 +11,15 @@ std::string lines(const QStringList& list)
     return list.join(QLatin1Char('|')).toStdString();
 }
 
+TEST(TagTextsTest, ColoursToHexAndBack)
+{
+    // A system colour resolves to its RGB value first.
+    EXPECT_EQ(TagTexts::colourHex(QColor::fromHsv(60, 255, 255)).toStdString(), "FFFF00");
+    EXPECT_EQ(TagTexts::colourFromHex(QStringLiteral("#12AB0c"), Qt::white), QColor(0x12, 0xAB, 0x0C));
+    EXPECT_EQ(TagTexts::colourFromHex(QString(), Qt::white), QColor(Qt::black));
+    EXPECT_EQ(TagTexts::colourFromHex(QStringLiteral("red"), Qt::white), QColor(Qt::white));
+}
+
 TEST(TagTextsTest, TableLines)
 {
     EXPECT_EQ(lines(TagTexts::tableLines({true, 50, 1, 2})),

@@ -1,4 +1,4 @@
-#include "generators/bodyform.h"
+#include "generators/body/bodyform.h"
 
 #include "viewer/control/pageviewer.h"
 
