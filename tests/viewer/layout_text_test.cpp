@@ -170,6 +170,20 @@ TEST(LayoutLists, NestedLevelsIndentBy35)
               "text y=64 h=16\n  line y=64 x=0 w=30 h=16 \"after\"\n");
 }
 
+TEST(LayoutLists, ParagraphsInsideADefinitionKeepItsIndent)
+{
+    auto laid = layOut("<dl><dt>term<dd>one<br>two<p>three<dt>next</dl>after", 400);
+    EXPECT_EQ(laid->dump(),
+              "text y=0 h=0\n"
+              "dl y=0 h=16\n  line y=0 x=35 w=24 h=16 \"term\"\n"
+              "dl y=16 h=16\n  line y=16 x=70 w=18 h=16 \"one\"\n"
+              "text y=32 h=16\n  line y=32 x=70 w=18 h=16 \"two\"\n"
+              "par y=48 h=14\n"
+              "text y=62 h=16\n  line y=62 x=70 w=30 h=16 \"three\"\n"
+              "dl y=78 h=16\n  line y=78 x=35 w=24 h=16 \"next\"\n"
+              "text y=94 h=16\n  line y=94 x=0 w=30 h=16 \"after\"\n");
+}
+
 TEST(LayoutLists, WrappedItemKeepsItsIndent)
 {
     auto laid = layOut("<ol><li>aaaa bbbb cccc</ol>", 35 + 30);

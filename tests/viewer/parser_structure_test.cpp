@@ -93,7 +93,12 @@ INSTANTIATE_TEST_SUITE_P(Tables, StructureDump, ::testing::ValuesIn(kTableCases)
 
 const DumpCase kPreCases[] = {
     {"linesAreSections", "<PRE>  a  b\n\n<B>c</B> &lt;d\n</PRE>e",
-     "pre \"  a  b\"\npre \" \"\npre \"c <d\"\npre \" \"\ntext \"e\"\n"},
+     "pre \"  a  b\"\npre \" \"\npre \"c <d\"\ntext \"e\"\n"},
+    {"lineEndsFramingTheTextAreIgnored", "<PRE>\na\n\n</pre>b<PRE>\r\n</PRE>",
+     "pre \"a\"\npre \" \"\ntext \"b\"\npre \" \"\n"},
+    {"tabsAdvanceToTheNextStop", "<PRE>a\tb&#9;c\n1234567\t8\t|\n\xC3\xA9\tx&#10;y</PRE>",
+     "pre \"a       b       c\"\npre \"1234567 8       |\"\npre \"\xC3\xA9       x\"\npre \"y\"\n"},
+    {"lessThanWithoutATagIsText", "<PRE>a < b <= c<B>d</B></PRE>", "pre \"a < b <= cd\"\n"},
     {"breakIsALineEnd", "<PRE>a<BR>\nb<P>c</PRE>", "pre \"a\"\npre \"b\"\npre \"c\"\n"},
     {"otherTagsAreIgnored", "<PRE>a<TABLE><TD>b</TD></TABLE><H1>c</PRE>", "pre \"abc\"\n"},
     {"linkAcrossLines", "<PRE><A HREF=x>a\nb</A>c</PRE>", "pre \"a\"\npre \"bc\"\n"},

@@ -69,7 +69,8 @@ const DumpCase kTagCases[] = {
     {"unknownTagsAreSkipped", "a<DIV CLASS=x>b</DIV><SPAN>c</SPAN><SCRIPT>d</SCRIPT><NOBR>e",
      "text \"abcde\"\n  fonts @0{12}\n"},
     {"endTagOfStartOnlyTagIsUnknown", "a</LI></BR>b", "text \"ab\"\n  fonts @0{12}\n"},
-    {"strayCharacters", "a > b", "text \"a b\"\n  fonts @0{12}\n"},
+    {"greaterThanIsText", "n must be >= 1 ==> x--> y", "text \"n must be >= 1 ==> x--> y\"\n  fonts @0{12}\n"},
+    {"lessThanBeforeABlankIsText", "a < b<BR>c <3 <", "text \"a < b\"\n  fonts @0{12}\ntext \"c <3 <\"\n  fonts @0{12}\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tags, TagDump, ::testing::ValuesIn(kTagCases),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/layout/textmeasurer.h"
+#include "viewer/model/formcontrol.h"
 
 #include <cstdint>
 #include <memory>
@@ -72,6 +73,10 @@ private:
     std::vector<std::unique_ptr<IndentManager>> m_cellIndents;
     std::size_t m_cellDepth = 0;
 };
+
+// The face a form control's text takes, at the controls' own size: what the user types (edit
+// fields and text areas) in the fixed-pitch face, labels and options in the normal one.
+TMyFont controlFont(ControlKind kind, const TSectionList& document);
 
 // Moves everything laid out in a cell down by dy (a table row placing its content).
 void shiftCell(TCell& cell, int dy);

@@ -100,6 +100,7 @@ void TSectionList::Clear()
     m_backgroundImageName.clear();
     m_backgroundBitmap.reset();
     m_backgroundLoaded = false;
+    m_pageColors = {};
     selectionStart = 0;
     selectionEnd = 0;
     changed = true;
@@ -149,11 +150,32 @@ void TSectionList::ApplyDefaultFonts(const std::string& name, const std::string&
     m_fontName = name;
     m_preFontName = preName;
     m_fontSize = std::clamp(size, kMinFontSize, kMaxFontSize);
-    m_fontColor = color;
-    m_linkColor = linkColor;
-    setBackground(background);
+    if (!m_pageColors.font)
+        m_fontColor = color;
+    if (!m_pageColors.link)
+        m_linkColor = linkColor;
+    if (!m_pageColors.background)
+        setBackground(background);
     rescaleFonts(*this, m_fontSize);
     changed = true;
+}
+
+void TSectionList::setPageFontColor(Color color)
+{
+    m_fontColor = color;
+    m_pageColors.font = true;
+}
+
+void TSectionList::setPageLinkColor(Color color)
+{
+    m_linkColor = color;
+    m_pageColors.link = true;
+}
+
+void TSectionList::setPageBackground(Color color)
+{
+    setBackground(color);
+    m_pageColors.background = true;
 }
 
 void TSectionList::setBackground(Color color)

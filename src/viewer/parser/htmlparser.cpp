@@ -25,8 +25,9 @@ namespace {
 
 constexpr int kEof = Reader::kEof;
 constexpr std::size_t kMaxFonts = 25;
+constexpr std::size_t kTabStop = 8; // character cells between tab stops in preformatted text
 
-enum class TokenKind : std::uint8_t { Eof, Text, Char, Start, End };
+enum class TokenKind : std::uint8_t { Eof, Text, Start, End };
 
 struct Token {
     TokenKind kind = TokenKind::Eof;
@@ -186,6 +187,7 @@ private:
     void openSection();
     void closeSection();
     ThtmlForm& currentForm();
+    int sectionLevel() const { return m_listLevel + (m_inDefinition ? 1 : 0); }
     SourceRange tokenRange() const { return SourceRange{m_token.begin, m_token.end}; }
 
     // Contexts.
@@ -232,6 +234,8 @@ private:
     bool m_inLink = false;
     bool m_inPre = false;
     int m_listLevel = 0;
+    // Inside a DD until the next item or the list's end: what it holds sits at its indent.
+    bool m_inDefinition = false;
     int m_depth = 0;
 
     ArenaPtr<TSection> m_section;
@@ -251,15 +255,11 @@ void Parser::next()
     int c = m_reader.ch();
     if (c == kEof) {
         m_token.kind = TokenKind::Eof;
-    } else if (c == '<') {
+    } else if (m_reader.atTagOpen()) {
         readTag();
     } else if (c == '&') {
         readEntity();
         m_token.text = m_token.buffer;
-    } else if (c == '>') {
-        m_token.kind = TokenKind::Char;
-        m_token.text = ">";
-        m_reader.next();
     } else {
         readText();
     }
@@ -280,7 +280,7 @@ std::string_view Parser::takeTextPiece()
 void Parser::readText()
 {
     m_token.kind = TokenKind::Text;
-    auto ends = [](int c) { return c == kEof || c == '&' || c == '<' || c == '>'; };
+    auto ends = [this](int c) { return c == kEof || c == '&' || m_reader.atTagOpen(); };
     // Text that is one piece, as most is, stays a view of the source.
     std::string_view first = takeTextPiece();
     if (!first.empty() && ends(m_reader.ch())) {
@@ -320,6 +320,9 @@ void Parser::readEntity()
         }
         int code = digits.empty() ? -1 : std::stoi(digits);
         if (!digits.empty() && digits.size() < 4 && (code == 9 || code == 10 || (code >= 32 && code <= 255))) {
+            // A tab or line feed is a blank in flowing text; preformatted text lays them out.
+            if ((code == 9 || code == 10) && !m_inPre)
+                code = ' ';
             appendUtf8(text, windows1252ToUnicode(static_cast<unsigned char>(code)));
             return;
         }
@@ -432,7 +435,7 @@ void Parser::readAttributeValue(TAttribute& attribute)
                 continue;
             }
             if (m_reader.ch() != '\r')
-                value.push_back(static_cast<char>(m_reader.ch()));
+                value.push_back(m_reader.ch() == '\t' ? ' ' : static_cast<char>(m_reader.ch()));
             m_reader.next();
         }
         if (m_reader.ch() == quote)
@@ -461,7 +464,7 @@ void Parser::readAttributeValue(TAttribute& attribute)
         }
         return;
     }
-    while (m_reader.ch() != kEof && m_reader.ch() != ' ' && m_reader.ch() != '\r' && m_reader.ch() != '>') {
+    while (m_reader.ch() != kEof && !m_reader.atWhite() && m_reader.ch() != '>') {
         if (std::string_view run = m_reader.takeWhile([](unsigned char v) { return v != ' ' && v != '>'; }); !run.empty()) {
             value.append(run);
             continue;
@@ -513,7 +516,7 @@ void Parser::fontChanged()
 void Parser::openSection()
 {
     closeSection();
-    m_section = make<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFace(), m_offset);
+    m_section = make<TSection>(&m_doc, sectionLevel(), m_justify, m_url, currentFace(), m_offset);
     m_section->setSourceBegin(m_token.begin);
 }
 
@@ -589,21 +592,24 @@ void Parser::body(const EndSet& end)
                 continue;
             case Tag::Body:
                 if (m_cell->empty()) {
-                    // Text before BODY is dropped; anchors in it stay and lead to the top.
+                    // Text before BODY is dropped with the controls in it; anchors in it
+                    // stay and lead to the top.
                     ArenaPtr<TSection> discarded = std::move(m_section);
+                    for (const auto& form : m_doc.forms())
+                        form->DropControls();
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Text)) {
                         if (auto color = parseHtmlColor(a->name)) {
                             m_fonts.setBaseColor(*color);
-                            m_doc.setFontColor(*color);
+                            m_doc.setPageFontColor(*color);
                         }
                     }
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Link)) {
                         if (auto color = parseHtmlColor(a->name))
-                            m_doc.setLinkColor(*color);
+                            m_doc.setPageLinkColor(*color);
                     }
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::BgColor)) {
                         if (auto color = parseHtmlColor(a->name))
-                            m_doc.setBackground(*color);
+                            m_doc.setPageBackground(*color);
                     }
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Background))
                         m_doc.setBackgroundImageName(a->name);
@@ -801,7 +807,7 @@ void Parser::lineBreak()
     if (m_section)
         m_section->prepareForBreak();
     closeSection();
-    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
+    m_section = make<TSection>(&m_doc, sectionLevel(), justify, m_url, currentFace(), m_offset);
     m_section->setSourceBegin(m_token.end);
     if (const TAttribute* clear = m_attributes.find(AttrSymbol::Clear)) {
         std::string value = text::toLower(clear->name);
@@ -842,7 +848,7 @@ void Parser::paragraph()
     }
     space->setSourceEnd(m_token.begin);
     m_cell->Add(std::move(space));
-    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
+    m_section = make<TSection>(&m_doc, sectionLevel(), justify, m_url, currentFace(), m_offset);
     m_section->setSourceBegin(m_token.begin);
 }
 
@@ -863,7 +869,7 @@ void Parser::heading()
         space->setSourceEnd(m_token.end);
         m_cell->Add(std::move(space));
         Justify justify = alignOf(m_attributes, m_justify);
-        m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
+        m_section = make<TSection>(&m_doc, sectionLevel(), justify, m_url, currentFace(), m_offset);
         m_section->setSourceBegin(m_token.end);
         return;
     }
@@ -916,7 +922,11 @@ void Parser::link()
 void Parser::list(Tag kind, const EndSet& outerEnd)
 {
     ++m_depth;
-    int level = ++m_listLevel;
+    const int outerLevel = m_listLevel;
+    const bool outerDefinition = m_inDefinition;
+    // A list inside a definition is one step further in than the definition's text.
+    const int level = m_listLevel = sectionLevel() + 1;
+    m_inDefinition = false;
     int number = 1;
     if (kind == Tag::Ol) {
         if (const TAttribute* start = m_attributes.find(AttrSymbol::Start); start && start->value >= 0)
@@ -935,6 +945,7 @@ void Parser::list(Tag kind, const EndSet& outerEnd)
         if (t.kind == TokenKind::Start) {
             if (t.tag == Tag::Li) {
                 closeSection();
+                m_inDefinition = false;
                 if (kind == Tag::Ol)
                     m_section = make<TOListItem>(&m_doc, level, number < INT32_MAX ? number++ : number, m_url,
                                                              currentFace(), m_offset);
@@ -946,6 +957,7 @@ void Parser::list(Tag kind, const EndSet& outerEnd)
             }
             if (t.tag == Tag::Dt || t.tag == Tag::Dd) {
                 closeSection();
+                m_inDefinition = t.tag == Tag::Dd;
                 m_section = make<TDListItem>(&m_doc, level, t.tag == Tag::Dd, m_url, currentFace(), m_offset);
                 m_section->setSourceBegin(t.begin);
                 next();
@@ -972,7 +984,8 @@ void Parser::list(Tag kind, const EndSet& outerEnd)
         if (!common())
             next();
     }
-    m_listLevel = level - 1;
+    m_listLevel = outerLevel;
+    m_inDefinition = outerDefinition;
     --m_depth;
 }
 
@@ -983,7 +996,9 @@ void Parser::table()
     TCell* enclosing = m_cell;
     Justify savedJustify = m_justify;
     bool savedBold = m_bold, savedItalic = m_italic, savedUnderline = m_underline;
-    int savedLevel = m_listLevel;
+    const int savedLevel = m_listLevel;
+    const bool savedDefinition = m_inDefinition;
+    const int savedSectionLevel = sectionLevel();
     // Whatever a cell leaves open (a heading, a font, a link, a CENTER) ends with the cell, so
     // neither the next cell nor the text after the table takes it on.
     const FontStack::Saved savedFonts = m_fonts.save();
@@ -1010,8 +1025,10 @@ void Parser::table()
         m_contextJustify = justify;
         m_centerFloor = savedCenters;
         m_listLevel = 0;
+        m_inDefinition = false;
     };
     auto tableSection = make<ThtmlTable>(&m_doc, m_attributes, m_justify);
+    tableSection->setListLevel(savedSectionLevel);
     tableSection->setSourceBegin(m_token.begin);
     ThtmlTable& tableRef = *tableSection;
 
@@ -1100,7 +1117,7 @@ void Parser::table()
         } else if (t.kind == TokenKind::Text && m_cell == enclosing) {
             if (!isAllWhite(t.text)) {
                 if (!stray) {
-                    stray = make<TSection>(&m_doc, savedLevel, savedJustify, m_url, currentFace(), m_offset);
+                    stray = make<TSection>(&m_doc, savedSectionLevel, savedJustify, m_url, currentFace(), m_offset);
                     stray->setSourceBegin(t.begin);
                 }
                 stray->AddText(t.text, tokenRange());
@@ -1122,6 +1139,7 @@ void Parser::table()
     m_italic = savedItalic;
     m_underline = savedUnderline;
     m_listLevel = savedLevel;
+    m_inDefinition = savedDefinition;
     if (m_token.isEnd(Tag::Table)) {
         tableSection->setSourceEnd(m_token.end);
         next();
@@ -1145,18 +1163,39 @@ void Parser::preformatted()
     // Each source line is a section of its own.
     auto openLine = [this] {
         closeSection();
-        m_section = make<TPreFormated>(&m_doc, m_listLevel, currentFont());
+        m_section = make<TPreFormated>(&m_doc, sectionLevel(), currentFont());
         if (m_inLink)
             m_section->HRef(currentFace(), m_offset, m_url);
         m_section->setSourceBegin(m_reader.offset());
     };
     std::string pending;
     std::size_t pendingBegin = m_reader.offset();
+    // The character cell the next character takes in its line, for tab stops every eight.
+    std::size_t column = 0;
+    auto collect = [&](std::string_view text) {
+        if (pending.empty())
+            pendingBegin = m_reader.offset();
+        pending.append(text);
+        column += text::countChars(text);
+    };
     auto flush = [&] {
         if (!pending.empty())
             m_section->AddText(pending, SourceRange{pendingBegin, m_reader.offset()});
         pending.clear();
     };
+    auto tab = [&] {
+        std::size_t to = (column / kTabStop + 1) * kTabStop;
+        collect(std::string(to - column, ' '));
+    };
+    auto endLine = [&] {
+        flush();
+        m_token.begin = m_reader.offset();
+        openLine();
+        column = 0;
+    };
+    // The line end right after the tag and the one right before "</PRE>" only frame the text.
+    if (m_reader.ch() == '\r')
+        m_reader.next();
     m_token.begin = m_reader.offset();
     openLine();
     for (;;) {
@@ -1164,25 +1203,38 @@ void Parser::preformatted()
         if (c == kEof)
             break;
         if (c == '\r') {
-            flush();
             m_reader.next();
-            m_token.begin = m_reader.offset();
-            openLine();
+            if (m_reader.startsWithIgnoringCase("</pre"))
+                flush();
+            else
+                endLine();
+            continue;
+        }
+        if (c == '\t') {
+            tab();
+            m_reader.next();
             continue;
         }
         if (c == '&') {
-            flush();
+            std::size_t at = m_reader.offset();
             next();
-            m_section->AddText(m_token.text, tokenRange());
+            if (m_token.text == "\t") {
+                tab();
+            } else if (m_token.text == "\n") {
+                endLine();
+            } else {
+                flush();
+                m_section->AddText(m_token.text, SourceRange{at, m_reader.offset()});
+                column += text::countChars(m_token.text);
+            }
             continue;
         }
-        if (c != '<') {
-            if (pending.empty())
-                pendingBegin = m_reader.offset();
+        if (!m_reader.atTagOpen()) {
             if (std::string_view run = m_reader.takePlainRun(false); !run.empty()) {
-                pending.append(run);
+                collect(run);
             } else {
-                pending.push_back(static_cast<char>(c));
+                const char single = static_cast<char>(c);
+                collect(std::string_view(&single, 1));
                 m_reader.next();
             }
             continue;
@@ -1201,8 +1253,7 @@ void Parser::preformatted()
             // A line end right after the tag belongs to it.
             if (m_reader.ch() == '\r')
                 m_reader.next();
-            m_token.begin = m_reader.offset();
-            openLine();
+            endLine();
             break;
         case Tag::B: case Tag::Strong: case Tag::I: case Tag::Em: case Tag::Cite: case Tag::Var: case Tag::U:
         case Tag::A: case Tag::Font: case Tag::Form:
@@ -1281,9 +1332,12 @@ void Parser::textArea()
     auto control = std::make_shared<TTextAreaFormControlObj>(&form, 0, m_attributes, tokenRange());
     form.InsertControl(control);
     section.AddFormControl(control);
-    // Its text is read as it stands: no tags, no entities, up to "</textarea".
+    // Its text is read as it stands: no tags, no entities, up to "</textarea". The line end
+    // right after the tag only starts the text.
     std::string line;
     bool ended = false;
+    if (m_reader.ch() == '\r')
+        m_reader.next();
     for (;;) {
         int c = m_reader.ch();
         if (c == kEof)
@@ -1299,7 +1353,7 @@ void Parser::textArea()
             do {
                 tagText.push_back(static_cast<char>(m_reader.ch()));
                 m_reader.next();
-            } while (m_reader.ch() != kEof && m_reader.ch() != ' ' && m_reader.ch() != '\r' && m_reader.ch() != '>');
+            } while (m_reader.ch() != kEof && !m_reader.atWhite() && m_reader.ch() != '>');
             if (text::equalsIgnoringCase(tagText, "</textarea")) {
                 ended = true;
                 break;
