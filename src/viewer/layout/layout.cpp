@@ -60,13 +60,6 @@ std::vector<InlineObject> inlineObjects(TSection& section)
     return objects;
 }
 
-// A definition (DD) sits one step further in than its term.
-int indentLevel(const TSection& section)
-{
-    bool definition = section.kind() == SectionKind::DListItem && static_cast<const TDListItem&>(section).isDefinition();
-    return section.listLevel() + (definition ? 1 : 0);
-}
-
 int clearingHeight(const TSection& section, const IndentManager& indents, int y)
 {
     int clearY = 0;

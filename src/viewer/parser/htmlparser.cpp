@@ -186,6 +186,8 @@ private:
     TSection& ensureSection();
     void openSection();
     void closeSection();
+    // Whether an empty section would leave the page as it is without it, so it need not be kept.
+    bool changesNothing(const TSection& section) const;
     ThtmlForm& currentForm();
     int sectionLevel() const { return m_listLevel + (m_inDefinition ? 1 : 0); }
     SourceRange tokenRange() const { return SourceRange{m_token.begin, m_token.end}; }
@@ -239,6 +241,7 @@ private:
     int m_depth = 0;
 
     ArenaPtr<TSection> m_section;
+    const TSection* m_anchorSection = nullptr; // the last section an anchor named
     TCell* m_cell;
     ThtmlForm* m_form = nullptr;
     ParseResult m_result;
@@ -532,8 +535,28 @@ void Parser::closeSection()
     if (!m_section)
         return;
     m_section->setSourceEnd(std::max(m_token.begin, m_section->source().begin));
-    m_cell->Add(std::move(m_section));
+    if (!changesNothing(*m_section))
+        m_cell->Add(std::move(m_section));
     m_section.reset();
+}
+
+bool Parser::changesNothing(const TSection& section) const
+{
+    if (section.kind() != SectionKind::Section || !section.empty() || section.clear() != ClearKind::None
+        || &section == m_anchorSection)
+        return false;
+    // Its only effect would be to set the list level for what follows; the last text or table
+    // nearby (spaces and rules between set none) tells whether that level is already in force.
+    const auto& sections = m_cell->sections();
+    constexpr std::size_t kLookBack = 4;
+    for (std::size_t i = sections.size(); i > 0 && i + kLookBack > sections.size(); --i) {
+        const TSectionBase& before = *sections[i - 1];
+        if (before.isTextSection())
+            return indentLevel(static_cast<const TSection&>(before)) == section.listLevel();
+        if (before.kind() == SectionKind::Table)
+            return static_cast<const ThtmlTable&>(before).listLevel() == section.listLevel();
+    }
+    return false;
 }
 
 ThtmlForm& Parser::currentForm()
@@ -906,8 +929,11 @@ void Parser::link()
             }
         }
         const TAttribute* name = m_attributes.find(AttrSymbol::Name);
-        if (name && !name->name.empty())
-            m_names.add(text::toUpper(name->name), &ensureSection());
+        if (name && !name->name.empty()) {
+            TSection& section = ensureSection();
+            m_anchorSection = &section;
+            m_names.add(text::toUpper(name->name), &section);
+        }
         return;
     }
     if (m_inLink) {
