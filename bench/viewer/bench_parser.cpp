@@ -152,8 +152,10 @@ std::string repeated(std::string_view piece, std::size_t size)
 }
 
 std::string oneParagraph(std::size_t size) { return "<P>" + repeated("some words of a long paragraph ", size); }
-// Paragraphs holding a no-break space only, as editors write an empty paragraph.
-std::string emptyParagraphs(std::size_t size) { return repeated("<P>&nbsp;</P>\n", size); }
+// Paragraphs with no text, and paragraphs holding a no-break space only, as editors write an
+// empty paragraph.
+std::string emptyParagraphs(std::size_t size) { return repeated("<P><B></B></P>\n", size); }
+std::string blankParagraphs(std::size_t size) { return repeated("<P>&nbsp;</P>\n", size); }
 std::string lineBreaks(std::size_t size) { return repeated("<BR>", size); }
 std::string unbrokenWord(std::size_t size) { return std::string(size, 'x'); }
 
@@ -167,6 +169,7 @@ void layOutPage(benchmark::State& state, std::string (*generate)(std::size_t))
 BENCHMARK_CAPTURE(layOutPage, oneParagraph, oneParagraph)
     ->Arg(256)->Arg(1024)->Arg(4 * 1024)->Arg(16 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(layOutPage, emptyParagraphs, emptyParagraphs)->Arg(16 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(layOutPage, blankParagraphs, blankParagraphs)->Arg(16 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(layOutPage, lineBreaks, lineBreaks)->Arg(16 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(layOutPage, unbrokenWord, unbrokenWord)->Arg(50 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(parsePage)->Arg(100)->Arg(1024)->Arg(10 * 1024)->Unit(benchmark::kMillisecond);

@@ -188,6 +188,8 @@ private:
     void closeSection();
     // Whether an empty section would leave the page as it is without it, so it need not be kept.
     bool changesNothing(const TSection& section) const;
+    // Whether text at that list level would be indented as what the cell holds so far ends.
+    bool levelInForce(int level) const;
     ThtmlForm& currentForm();
     int sectionLevel() const { return m_listLevel + (m_inDefinition ? 1 : 0); }
     SourceRange tokenRange() const { return SourceRange{m_token.begin, m_token.end}; }
@@ -241,6 +243,14 @@ private:
     int m_depth = 0;
 
     ArenaPtr<TSection> m_section;
+    // The text section a paragraph opens is made when something goes into it, so that a run of
+    // empty paragraphs costs no section each.
+    struct PendingParagraph {
+        bool pending = false;
+        Justify justify = Justify::Left;
+        std::size_t begin = 0;
+    };
+    PendingParagraph m_paragraph;
     const TSection* m_anchorSection = nullptr; // the last section an anchor named
     TCell* m_cell;
     ThtmlForm* m_form = nullptr;
@@ -525,6 +535,11 @@ void Parser::openSection()
 
 TSection& Parser::ensureSection()
 {
+    if (!m_section && m_paragraph.pending) {
+        m_section = make<TSection>(&m_doc, sectionLevel(), m_paragraph.justify, m_url, currentFace(), m_offset);
+        m_section->setSourceBegin(m_paragraph.begin);
+        m_paragraph.pending = false;
+    }
     if (!m_section)
         openSection();
     return *m_section;
@@ -532,6 +547,10 @@ TSection& Parser::ensureSection()
 
 void Parser::closeSection()
 {
+    // A paragraph nothing went into is made only when it still has to set the list level.
+    if (!m_section && m_paragraph.pending && !levelInForce(sectionLevel()))
+        ensureSection();
+    m_paragraph.pending = false;
     if (!m_section)
         return;
     m_section->setSourceEnd(std::max(m_token.begin, m_section->source().begin));
@@ -542,19 +561,21 @@ void Parser::closeSection()
 
 bool Parser::changesNothing(const TSection& section) const
 {
-    if (section.kind() != SectionKind::Section || !section.empty() || section.clear() != ClearKind::None
-        || &section == m_anchorSection)
-        return false;
-    // Its only effect would be to set the list level for what follows; the last text or table
-    // nearby (spaces and rules between set none) tells whether that level is already in force.
+    return section.kind() == SectionKind::Section && section.empty() && section.clear() == ClearKind::None
+        && &section != m_anchorSection && levelInForce(section.listLevel());
+}
+
+bool Parser::levelInForce(int level) const
+{
+    // The last text or table nearby (spaces and rules between set no level) tells.
     const auto& sections = m_cell->sections();
     constexpr std::size_t kLookBack = 4;
     for (std::size_t i = sections.size(); i > 0 && i + kLookBack > sections.size(); --i) {
         const TSectionBase& before = *sections[i - 1];
         if (before.isTextSection())
-            return indentLevel(static_cast<const TSection&>(before)) == section.listLevel();
+            return indentLevel(static_cast<const TSection&>(before)) == level;
         if (before.kind() == SectionKind::Table)
-            return static_cast<const ThtmlTable&>(before).listLevel() == section.listLevel();
+            return static_cast<const ThtmlTable&>(before).listLevel() == level;
     }
     return false;
 }
@@ -826,6 +847,9 @@ bool Parser::applyTag()
 
 void Parser::lineBreak()
 {
+    // An empty paragraph before the break is a blank line.
+    if (m_paragraph.pending)
+        ensureSection();
     Justify justify = m_section ? m_section->justify() : m_justify;
     if (m_section)
         m_section->prepareForBreak();
@@ -871,8 +895,7 @@ void Parser::paragraph()
     }
     space->setSourceEnd(m_token.begin);
     m_cell->Add(std::move(space));
-    m_section = make<TSection>(&m_doc, sectionLevel(), justify, m_url, currentFace(), m_offset);
-    m_section->setSourceBegin(m_token.begin);
+    m_paragraph = PendingParagraph{true, justify, m_token.begin};
 }
 
 void Parser::heading()
