@@ -1,5 +1,7 @@
 #include "layout_test_support.h"
 
+#include "viewer/model/clipbuffer.h"
+
 #include "viewer/model/fixedsections.h"
 #include "viewer/model/imageobj.h"
 #include "viewer/model/viewererror.h"
@@ -182,6 +184,22 @@ TEST(LayoutLists, ParagraphsInsideADefinitionKeepItsIndent)
               "text y=62 h=16\n  line y=62 x=70 w=30 h=16 \"three\"\n"
               "dl y=78 h=16\n  line y=78 x=35 w=24 h=16 \"next\"\n"
               "text y=94 h=16\n  line y=94 x=0 w=30 h=16 \"after\"\n");
+}
+
+TEST(LayoutLines, BlankLinesTakeTheCurrentLineHeight)
+{
+    auto laid = layOut("a<br><br><font size=7><br></font>b", 400);
+    EXPECT_EQ(laid->dump(),
+              "text y=0 h=16\n  line y=0 x=0 w=6 h=16 \"a\"\n"
+              "blank y=16 h=16\n"
+              "blank y=32 h=48\n"
+              "text y=80 h=16\n  line y=80 x=0 w=6 h=16 \"b\"\n");
+    // Copied across, each blank line is a line end.
+    TSectionList& document = laid->document();
+    document.selectionStart = 0;
+    document.selectionEnd = 2;
+    ClipBuffer buffer;
+    EXPECT_EQ(document.copySelection(buffer), "a\r\n\r\n\r\nb");
 }
 
 TEST(LayoutLists, WrappedItemKeepsItsIndent)

@@ -60,10 +60,10 @@ std::vector<InlineObject> inlineObjects(TSection& section)
     return objects;
 }
 
-int clearingHeight(const TSection& section, const IndentManager& indents, int y)
+int clearingHeight(ClearKind clear, const IndentManager& indents, int y)
 {
     int clearY = 0;
-    switch (section.clear()) {
+    switch (clear) {
     case ClearKind::None:
         return 0;
     case ClearKind::Left:
@@ -81,11 +81,13 @@ int clearingHeight(const TSection& section, const IndentManager& indents, int y)
 
 } // namespace
 
-const FontMetrics& LayoutEngine::metricsOf(const TFontObj& fontObj)
+const FontMetrics& LayoutEngine::metricsOf(const TFontObj& fontObj) { return metricsOf(*fontObj.face); }
+
+const FontMetrics& LayoutEngine::metricsOf(TFontFace& face)
 {
-    FontMetrics& metrics = fontObj.metrics();
+    FontMetrics& metrics = face.metrics;
     if (!metrics.valid || metrics.measuredBy != &m_measurer) {
-        int id = m_measurer.fontId(fontObj.font());
+        int id = m_measurer.fontId(face.font);
         metrics = m_measurer.metrics(id);
         metrics.valid = true;
         metrics.fontId = id;
@@ -271,6 +273,14 @@ int LayoutEngine::layoutSection(TSectionBase& section, IndentManager& indents, i
         return layoutTable(static_cast<ThtmlTable&>(section), indents, y, cursor, width);
     case SectionKind::HorzLine:
         return layoutRule(static_cast<THorzLine&>(section), indents, y, width);
+    case SectionKind::BlankLine: {
+        auto& line = static_cast<TBlankLine&>(section);
+        indents.SetLevel(line.listLevel(), y);
+        section.length = 0;
+        section.sectionHeight = clearingHeight(line.clear(), indents, y) + metricsOf(*line.face()).height;
+        section.drawHeight = section.sectionHeight;
+        return section.sectionHeight;
+    }
     default:
         section.length = 0;
         section.drawHeight = section.sectionHeight;
@@ -305,7 +315,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
     const int length = static_cast<int>(text.size());
     section.length = length;
     cursor += length;
-    int clearHeight = clearingHeight(section, indents, y);
+    int clearHeight = clearingHeight(section.clear(), indents, y);
     width = 0;
     if (length == 0) {
         section.sectionHeight = clearHeight;

@@ -20,6 +20,7 @@ class TSection;
 class TSectionBase;
 class TSectionList;
 class ThtmlTable;
+struct TFontFace;
 struct TFontObj;
 
 struct LayoutResult {
@@ -49,6 +50,7 @@ public:
 
     // Measuring helpers shared with painting and hit testing.
     const FontMetrics& metricsOf(const TFontObj& font);
+    const FontMetrics& metricsOf(TFontFace& face);
     int runWidth(const TFontObj& font, std::string_view text);
     // The font a run is drawn with: links take the document's link colour and an underline.
     static TMyFont drawFont(const TSectionList* document, const TFontObj& font);

@@ -2,6 +2,7 @@
 
 #include "viewer/model/clipbuffer.h"
 #include "viewer/model/imageobj.h"
+#include "viewer/model/fixedsections.h"
 #include "viewer/model/section.h"
 #include "viewer/model/table.h"
 #include "viewer/model/textutil.h"
@@ -122,6 +123,11 @@ void rescaleSection(TSectionBase& section, int defaultSize)
             font.face = documentFace(section.master(), scaled);
             font.metrics() = {};
         }
+    } else if (section.kind() == SectionKind::BlankLine) {
+        auto& line = static_cast<TBlankLine&>(section);
+        TMyFont scaled = line.face()->font;
+        scaled.setNormalSize(scaled.normalSize, defaultSize);
+        line.setFace(documentFace(section.master(), scaled));
     } else if (section.kind() == SectionKind::Table) {
         auto& table = static_cast<ThtmlTable&>(section);
         if (table.caption())

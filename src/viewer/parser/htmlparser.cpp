@@ -243,12 +243,13 @@ private:
     int m_depth = 0;
 
     ArenaPtr<TSection> m_section;
-    // The text section a paragraph opens is made when something goes into it, so that a run of
-    // empty paragraphs costs no section each.
+    // The text section a paragraph or a line break opens is made when something goes into it,
+    // so that a run of empty paragraphs or breaks costs no section each.
     struct PendingParagraph {
         bool pending = false;
         Justify justify = Justify::Left;
         std::size_t begin = 0;
+        ClearKind clear = ClearKind::None;
     };
     PendingParagraph m_paragraph;
     const TSection* m_anchorSection = nullptr; // the last section an anchor named
@@ -538,6 +539,7 @@ TSection& Parser::ensureSection()
     if (!m_section && m_paragraph.pending) {
         m_section = make<TSection>(&m_doc, sectionLevel(), m_paragraph.justify, m_url, currentFace(), m_offset);
         m_section->setSourceBegin(m_paragraph.begin);
+        m_section->setClear(m_paragraph.clear);
         m_paragraph.pending = false;
     }
     if (!m_section)
@@ -547,8 +549,9 @@ TSection& Parser::ensureSection()
 
 void Parser::closeSection()
 {
-    // A paragraph nothing went into is made only when it still has to set the list level.
-    if (!m_section && m_paragraph.pending && !levelInForce(sectionLevel()))
+    // A paragraph nothing went into is made only when it still has to clear floating images or
+    // set the list level.
+    if (!m_section && m_paragraph.pending && (m_paragraph.clear != ClearKind::None || !levelInForce(sectionLevel())))
         ensureSection();
     m_paragraph.pending = false;
     if (!m_section)
@@ -574,6 +577,8 @@ bool Parser::levelInForce(int level) const
         const TSectionBase& before = *sections[i - 1];
         if (before.isTextSection())
             return indentLevel(static_cast<const TSection&>(before)) == level;
+        if (before.kind() == SectionKind::BlankLine)
+            return static_cast<const TBlankLine&>(before).listLevel() == level;
         if (before.kind() == SectionKind::Table)
             return static_cast<const ThtmlTable&>(before).listLevel() == level;
     }
@@ -847,19 +852,29 @@ bool Parser::applyTag()
 
 void Parser::lineBreak()
 {
-    // An empty paragraph before the break is a blank line.
-    if (m_paragraph.pending)
-        ensureSection();
-    Justify justify = m_section ? m_section->justify() : m_justify;
-    if (m_section)
-        m_section->prepareForBreak();
-    closeSection();
-    m_section = make<TSection>(&m_doc, sectionLevel(), justify, m_url, currentFace(), m_offset);
-    m_section->setSourceBegin(m_token.end);
-    if (const TAttribute* clear = m_attributes.find(AttrSymbol::Clear)) {
-        std::string value = text::toLower(clear->name);
-        m_section->setClear(value == "left" ? ClearKind::Left : value == "right" ? ClearKind::Right : ClearKind::All);
+    Justify justify = m_section ? m_section->justify() : m_paragraph.pending ? m_paragraph.justify : m_justify;
+    // A break with no text before it since the last one is a blank line.
+    bool blank = m_section ? m_section->kind() == SectionKind::Section && m_section->empty()
+                                 && m_section.get() != m_anchorSection
+                           : m_paragraph.pending;
+    if (blank) {
+        auto line = make<TBlankLine>(&m_doc, currentFace(), sectionLevel(),
+                                     m_section ? m_section->clear() : m_paragraph.clear);
+        line->setSourceBegin(m_section ? m_section->source().begin : m_paragraph.begin);
+        line->setSourceEnd(m_token.end);
+        m_section.reset();
+        m_cell->Add(std::move(line));
+    } else {
+        if (m_section)
+            m_section->prepareForBreak();
+        closeSection();
     }
+    ClearKind clear = ClearKind::None;
+    if (const TAttribute* attribute = m_attributes.find(AttrSymbol::Clear)) {
+        std::string value = text::toLower(attribute->name);
+        clear = value == "left" ? ClearKind::Left : value == "right" ? ClearKind::Right : ClearKind::All;
+    }
+    m_paragraph = PendingParagraph{true, justify, m_token.end, clear};
 }
 
 void Parser::addSelect()
