@@ -2,6 +2,9 @@
 // 10 MB (text, tables, lists, fonts, links). A plain copy of the same bytes runs beside it as
 // the reference. "PeakBytesPerSourceByte" is the most heap the parse held at once, divided by
 // the page size; the document is counted too, since it is what a parse leaves behind.
+// Hostile pages (one long paragraph, a run of empty paragraphs, one unbroken word) are parsed
+// and laid out, to show that time grows linearly and memory stays bounded on any input.
+#include "viewer/layout/layout.h"
 #include "viewer/model/arena.h"
 #include "viewer/model/sectionlist.h"
 #include "viewer/parser/htmlparser.h"
@@ -13,6 +16,7 @@
 #include <malloc.h>
 #include <new>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -92,10 +96,12 @@ std::string generatePage(std::size_t targetSize)
     return page;
 }
 
-void parsePage(benchmark::State& state)
+enum class Stage { Parse, ParseAndLayOut };
+
+// Parses the page (and lays it out at 800 pixels with fixed metrics) as often as the benchmark
+// asks, counting its speed and the most memory one run held.
+void measure(benchmark::State& state, const std::string& page, Stage stage)
 {
-    std::size_t size = static_cast<std::size_t>(state.range(0)) * 1024;
-    std::string page = generatePage(size);
     std::size_t peak = 0;
     // Blocks pooled by earlier documents would hide the first parse's memory.
     tessera::viewer::DocumentArena::freePooledBlocks();
@@ -107,11 +113,21 @@ void parsePage(benchmark::State& state)
             tessera::viewer::TNameList names;
             tessera::viewer::ParseTextBlock(document, names, page);
             benchmark::DoNotOptimize(document.count());
+            if (stage == Stage::ParseAndLayOut) {
+                tessera::viewer::FixedMeasurer measurer;
+                tessera::viewer::LayoutEngine engine(measurer);
+                benchmark::DoNotOptimize(engine.layoutDocument(document, 800).height);
+            }
         }
         peak = std::max(peak, g_peak - before);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
     state.counters["PeakBytesPerSourceByte"] = static_cast<double>(peak) / static_cast<double>(page.size());
+}
+
+void parsePage(benchmark::State& state)
+{
+    measure(state, generatePage(static_cast<std::size_t>(state.range(0)) * 1024), Stage::Parse);
 }
 
 // The reference: touching every byte once by copying the page.
@@ -125,8 +141,37 @@ void copyPage(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.size()));
 }
 
+// `piece` repeated to at least `size` bytes.
+std::string repeated(std::string_view piece, std::size_t size)
+{
+    std::string page;
+    page.reserve(size + piece.size());
+    while (page.size() < size)
+        page += piece;
+    return page;
+}
+
+std::string oneParagraph(std::size_t size) { return "<P>" + repeated("some words of a long paragraph ", size); }
+// Paragraphs with no text, and paragraphs holding a no-break space only, as editors write an
+// empty paragraph.
+std::string emptyParagraphs(std::size_t size) { return repeated("<P><B></B></P>\n", size); }
+std::string blankParagraphs(std::size_t size) { return repeated("<P>&nbsp;</P>\n", size); }
+std::string lineBreaks(std::size_t size) { return repeated("<BR>", size); }
+std::string unbrokenWord(std::size_t size) { return std::string(size, 'x'); }
+
+void layOutPage(benchmark::State& state, std::string (*generate)(std::size_t))
+{
+    measure(state, generate(static_cast<std::size_t>(state.range(0)) * 1024), Stage::ParseAndLayOut);
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(layOutPage, oneParagraph, oneParagraph)
+    ->Arg(256)->Arg(1024)->Arg(4 * 1024)->Arg(16 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(layOutPage, emptyParagraphs, emptyParagraphs)->Arg(16 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(layOutPage, blankParagraphs, blankParagraphs)->Arg(16 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(layOutPage, lineBreaks, lineBreaks)->Arg(16 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(layOutPage, unbrokenWord, unbrokenWord)->Arg(50 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(parsePage)->Arg(100)->Arg(1024)->Arg(10 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(copyPage)->Arg(100)->Arg(1024)->Arg(10 * 1024)->Unit(benchmark::kMillisecond);
 

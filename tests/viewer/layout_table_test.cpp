@@ -54,6 +54,55 @@ TEST(LayoutTables, ColumnWidthsByMode)
     }
 }
 
+TEST(LayoutTables, FixedWidthColumnLeavesTheRestToTheWindow)
+{
+    struct Case {
+        const char* name;
+        int width;
+        const char* columns;
+    };
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "word ";
+    const std::string page = "<table><tr><td width=150>nav<td>" + text + "</table>";
+    // The navigation column keeps its 150 (+3 spacing); the text takes the rest of the window
+    // less the table's own spacing, and wraps in it.
+    const Case cases[] = {
+        {"320 px", 320, "153,164"},
+        {"800 px", 800, "153,644"},
+        {"1600 px", 1600, "153,1444"},
+        {"narrower than both minimums: the table is wider than the window", 150, "153,31"},
+    };
+    for (const Case& c : cases) {
+        auto laid = layOut(page, c.width);
+        EXPECT_EQ(columnsOf(firstTable(*laid)), c.columns) << c.name;
+    }
+    auto shortText = layOut("<table><tr><td width=150>nav<td>short text</table>", 800);
+    EXPECT_EQ(columnsOf(firstTable(*shortText)), "153,67");
+    auto wrapped = layOut(page, 800);
+    EXPECT_EQ(firstTable(*wrapped).tableWidth, 800);
+}
+
+TEST(LayoutTables, TableFirstInAListTakesTheListIndent)
+{
+    const char* table = "<table><tr><td>x</table>";
+    struct Case {
+        std::string html;
+        int left;
+    };
+    const Case cases[] = {
+        {std::string("<blockquote>") + table + "</blockquote>", 35},
+        {std::string("<ul><li>") + table + "</ul>", 35},
+        {std::string("<dl><dt>term<dd>") + table + "</dl>", 70},
+        {std::string("<blockquote>text") + table + "</blockquote>", 35},
+        {std::string("<ul><li>a</ul>") + table, 0},
+    };
+    for (const Case& c : cases) {
+        auto laid = layOut(c.html, 400);
+        EXPECT_EQ(firstTable(*laid).left, c.left) << c.html;
+    }
+}
+
 TEST(LayoutTables, TableWidthAddsTheSpacing)
 {
     auto laid = layOut("<table width=50%><tr><td>a<td>b</table>", 600);
@@ -94,6 +143,27 @@ TEST(LayoutTables, VerticalAlignmentAndCaption)
     EXPECT_EQ(row[1]->cell().sections().at(0)->yPosition, 5 + 32);
     EXPECT_EQ(table.caption()->y, 3 * 16 + 7 + 3);
     EXPECT_EQ(table.sectionHeight, 3 * 16 + 7 + 3 + 16);
+}
+
+TEST(LayoutTables, BottomCaptionIsLaidOutLikeATopOne)
+{
+    const char* cell = "<tr><td>a</table>";
+    auto top = layOut(std::string("<table><caption>a long caption</caption>") + cell, 600);
+    auto bottom = layOut(std::string("<table><caption align=bottom>a long caption</caption>") + cell, 600);
+    // The table grows to the caption's longest word, and the caption wraps at that width.
+    EXPECT_EQ(top->dump(),
+              "text y=0 h=0\ntable y=0 h=58 x=0 w=42 cols=39 rows=23\n"
+              "  caption\n    text y=0 h=32\n"
+              "      line y=0 x=3 w=36 h=16 \"a long \"\n      line y=16 x=0 w=42 h=16 \"caption\"\n"
+              "  cell 0,0 x=3 y=35 w=36 h=20\n    text y=37 h=16\n      line y=37 x=5 w=6 h=16 \"a\"\n");
+    EXPECT_EQ(bottom->dump(),
+              "text y=0 h=0\ntable y=0 h=58 x=0 w=42 cols=39 rows=23\n"
+              "  cell 0,0 x=3 y=3 w=36 h=20\n    text y=5 h=16\n      line y=5 x=5 w=6 h=16 \"a\"\n"
+              "  caption\n    text y=26 h=32\n"
+              "      line y=26 x=3 w=36 h=16 \"a long \"\n      line y=42 x=0 w=42 h=16 \"caption\"\n");
+    // Never wider than the space for the caption's sake.
+    auto narrow = layOut(std::string("<table><caption align=bottom>a long caption</caption>") + cell, 30);
+    EXPECT_EQ(firstTable(*narrow).tableWidth, 30);
 }
 
 TEST(LayoutTables, CenteredAndRightTablesStayInsideTheIndents)

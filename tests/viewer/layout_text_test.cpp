@@ -1,5 +1,7 @@
 #include "layout_test_support.h"
 
+#include "viewer/model/clipbuffer.h"
+
 #include "viewer/model/fixedsections.h"
 #include "viewer/model/imageobj.h"
 #include "viewer/model/viewererror.h"
@@ -168,6 +170,36 @@ TEST(LayoutLists, NestedLevelsIndentBy35)
               "ul y=32 h=16\n  line y=32 x=105 w=30 h=16 \"three\"\n"
               "ul y=48 h=16\n  line y=48 x=35 w=24 h=16 \"back\"\n"
               "text y=64 h=16\n  line y=64 x=0 w=30 h=16 \"after\"\n");
+}
+
+TEST(LayoutLists, ParagraphsInsideADefinitionKeepItsIndent)
+{
+    auto laid = layOut("<dl><dt>term<dd>one<br>two<p>three<dt>next</dl>after", 400);
+    EXPECT_EQ(laid->dump(),
+              "text y=0 h=0\n"
+              "dl y=0 h=16\n  line y=0 x=35 w=24 h=16 \"term\"\n"
+              "dl y=16 h=16\n  line y=16 x=70 w=18 h=16 \"one\"\n"
+              "text y=32 h=16\n  line y=32 x=70 w=18 h=16 \"two\"\n"
+              "par y=48 h=14\n"
+              "text y=62 h=16\n  line y=62 x=70 w=30 h=16 \"three\"\n"
+              "dl y=78 h=16\n  line y=78 x=35 w=24 h=16 \"next\"\n"
+              "text y=94 h=16\n  line y=94 x=0 w=30 h=16 \"after\"\n");
+}
+
+TEST(LayoutLines, BlankLinesTakeTheCurrentLineHeight)
+{
+    auto laid = layOut("a<br><br><font size=7><br></font>b", 400);
+    EXPECT_EQ(laid->dump(),
+              "text y=0 h=16\n  line y=0 x=0 w=6 h=16 \"a\"\n"
+              "blank y=16 h=16\n"
+              "blank y=32 h=48\n"
+              "text y=80 h=16\n  line y=80 x=0 w=6 h=16 \"b\"\n");
+    // Copied across, each blank line is a line end.
+    TSectionList& document = laid->document();
+    document.selectionStart = 0;
+    document.selectionEnd = 2;
+    ClipBuffer buffer;
+    EXPECT_EQ(document.copySelection(buffer), "a\r\n\r\n\r\nb");
 }
 
 TEST(LayoutLists, WrappedItemKeepsItsIndent)

@@ -46,6 +46,13 @@ TEST(Forms, SubmissionLinesOfEveryControl)
                                                                   "t=l1", "t=l2", "go=Go"}));
 }
 
+TEST(Forms, LineEndRightAfterTextAreaTagIsNotALine)
+{
+    Submitted submitted;
+    Parsed page = parseForm("<FORM><TEXTAREA NAME=t>\r\nl1\n\nl2</TEXTAREA></FORM>", submitted);
+    EXPECT_EQ(control<TTextAreaFormControlObj>(page, 0, 0).lines(), (std::vector<std::string>{"l1", "", "l2"}));
+}
+
 TEST(Forms, RadioButtonsOfOneNameIgnoringCaseExcludeEachOther)
 {
     Submitted submitted;

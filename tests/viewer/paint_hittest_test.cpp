@@ -102,6 +102,9 @@ TEST(Paint, ListMarkers)
         {"<body bgcolor=white><ul><li>a</ul>", "disc 25,3 5x5 FF0000\n"},
         {"<body bgcolor=white><ul><li><ul><li>a</ul></ul>", "disc 60,3 5x5 000080\n"},
         {"<body bgcolor=white><ul><li><ul><li><ul><li>a</ul></ul></ul>", "disc 95,3 5x5 800000\n"},
+        // Levels count from the outermost list: red for the first and the fourth, navy for the
+        // second and fifth, maroon for the third and sixth.
+        {"<body bgcolor=white><ul><li><ul><li><ul><li><ul><li>a</ul></ul></ul></ul>", "disc 130,3 5x5 FF0000\n"},
         // On another background the disc is outlined in the text colour.
         {"<body bgcolor=yellow text=green><ul><li>a</ul>", "ring 25,3 5x5 008000\n"},
         {"<body bgcolor=white><ol><li>a<li>b</ol>", "text 18,13 \"1.\" "},

@@ -35,6 +35,11 @@ const DumpCase kListCases[] = {
     {"blockQuoteIsAnIndentedLevel", "a<BLOCKQUOTE>q<P>r</BLOCKQUOTE>b",
      "text \"a\"\ntext L1 \"q\"\npara\ntext L1 \"r\"\ntext \"b\"\n"},
     {"textBeforeFirstItemJoinsOpenSection", "x<UL>y<LI>z</UL>", "text \"xy\"\nli L1 \"z\"\n"},
+    {"definitionTextKeepsItsLevel", "<DL><DT>t<DD>d<BR>more<P>para<DT>u</DL>",
+     "dt L1 \"t\"\ndd L1 \"d\"\ntext L2 \"more\"\npara\ntext L2 \"para\"\ndt L1 \"u\"\n"},
+    {"listInsideADefinitionIsFurtherIn", "<DL><DD>d<UL><LI>x</UL>y</DL>", "dd L1 \"d\"\nli L3 \"x\"\ntext L2 \"y\"\n"},
+    {"emptyTextAtTheSameLevelIsNotKept", "a<P><I></I><P>b<UL><LI>c</UL><P><HR>",
+     "text \"a\"\npara\npara\ntext \"b\"\nli L1 \"c\"\npara\ntext \"\"\nhr 2 full\n"},
     {"ruleAndTableInList", "<UL><LI>a<HR><TABLE><TD>c</TABLE></UL>",
      "li L1 \"a\"\nhr 2 full\ntable pad=2 space=3\n  row\n    cell\n      text \"c\"\n"},
 };
@@ -70,7 +75,7 @@ const DumpCase kTableCases[] = {
      "text center \"c\"\ntable center pad=2 space=3\n  row\n    cell\n      text center \"h\"\ntext center \"d\"\n"},
     // A cell's alignment, and any CENTER inside it, ends with the cell.
     {"centredTableInCenterEndsWithIt", "<CENTER><TABLE><TR><TD ALIGN=center>x</TD></TR></TABLE></CENTER>after",
-     "text center \"\"\ntable center pad=2 space=3\n  row\n    cell\n      text center \"x\"\ntext \"after\"\n"},
+     "table center pad=2 space=3\n  row\n    cell\n      text center \"x\"\ntext \"after\"\n"},
     {"lastCellAlignmentStaysInTable", "<TABLE ALIGN=center><TR><TD>a<TD ALIGN=center>x</TD></TR></TABLE><P>after",
      "table center pad=2 space=3\n  row\n    cell\n      text \"a\"\n    cell\n      text center \"x\"\npara\n"
      "text \"after\"\n"},
@@ -81,7 +86,7 @@ const DumpCase kTableCases[] = {
      "text center \"c\"\ntable center pad=2 space=3\n  row\n    cell\n      text center \"x\"\n    cell\n"
      "      text \"y\"\ntext center \"d\"\ntext \"e\"\n"},
     {"strayEndCenterInCellKeepsOuterCenter", "<CENTER><TABLE><TD ALIGN=right></CENTER>x</TABLE>z</CENTER>w",
-     "text center \"\"\ntable center pad=2 space=3\n  row\n    cell\n      text right \"x\"\ntext center \"z\"\n"
+     "table center pad=2 space=3\n  row\n    cell\n      text right \"x\"\ntext center \"z\"\n"
      "text \"w\"\n"},
     {"alignedBlocksInsideCells", "<TABLE><TD><P ALIGN=center>p<H1 ALIGN=right>h</H1>q<DIV ALIGN=center>r</DIV></TABLE>s",
      "table pad=2 space=3\n  row\n    cell\n      para\n      text center \"p\"\n      headspace 1\n"
@@ -93,7 +98,12 @@ INSTANTIATE_TEST_SUITE_P(Tables, StructureDump, ::testing::ValuesIn(kTableCases)
 
 const DumpCase kPreCases[] = {
     {"linesAreSections", "<PRE>  a  b\n\n<B>c</B> &lt;d\n</PRE>e",
-     "pre \"  a  b\"\npre \" \"\npre \"c <d\"\npre \" \"\ntext \"e\"\n"},
+     "pre \"  a  b\"\npre \" \"\npre \"c <d\"\ntext \"e\"\n"},
+    {"lineEndsFramingTheTextAreIgnored", "<PRE>\na\n\n</pre>b<PRE>\r\n</PRE>",
+     "pre \"a\"\npre \" \"\ntext \"b\"\npre \" \"\n"},
+    {"tabsAdvanceToTheNextStop", "<PRE>a\tb&#9;c\n1234567\t8\t|\n\xC3\xA9\tx&#10;y</PRE>",
+     "pre \"a       b       c\"\npre \"1234567 8       |\"\npre \"\xC3\xA9       x\"\npre \"y\"\n"},
+    {"lessThanWithoutATagIsText", "<PRE>a < b <= c<B>d</B></PRE>", "pre \"a < b <= cd\"\n"},
     {"breakIsALineEnd", "<PRE>a<BR>\nb<P>c</PRE>", "pre \"a\"\npre \"b\"\npre \"c\"\n"},
     {"otherTagsAreIgnored", "<PRE>a<TABLE><TD>b</TD></TABLE><H1>c</PRE>", "pre \"abc\"\n"},
     {"linkAcrossLines", "<PRE><A HREF=x>a\nb</A>c</PRE>", "pre \"a\"\npre \"bc\"\n"},

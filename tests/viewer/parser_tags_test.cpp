@@ -42,8 +42,9 @@ const DumpCase kTagCases[] = {
     {"endHeadingWithoutStartIsIgnored", "a</H2>b", "text \"ab\"\n  fonts @0{12}\n"},
     {"paragraphsMergeAndAlign", "a<P><P> </P>\n<P ALIGN=right>b<P>c",
      "text \"a\"\n  fonts @0{12}\npara\ntext right \"b\"\n  fonts @0{12}\npara\ntext \"c\"\n  fonts @0{12}\n"},
-    {"consecutiveBreaksGiveBlankLines", "a<BR><BR>b",
-     "text \"a\"\n  fonts @0{12}\ntext \" \"\n  fonts @0{12}\ntext \"b\"\n  fonts @0{12}\n"},
+    {"consecutiveBreaksGiveBlankLines", "a<BR><BR>b<UL><LI>c<BR><BR CLEAR=left><BR></UL>",
+     "text \"a\"\n  fonts @0{12}\nblank\ntext \"b\"\n  fonts @0{12}\nli L1 \"c\"\n  fonts @0{12}\nblank L1\n"
+     "blank L1 clear\n"},
     {"breakClear", "a<BR CLEAR=left>b<BR CLEAR=RIGHT>c<BR CLEAR>d<BR CLEAR=x>e",
      "text \"a\"\n  fonts @0{12}\ntext clear=1 \"b\"\n  fonts @0{12}\ntext clear=2 \"c\"\n  fonts @0{12}\n"
      "text clear=3 \"d\"\n  fonts @0{12}\ntext clear=3 \"e\"\n  fonts @0{12}\n"},
@@ -69,7 +70,8 @@ const DumpCase kTagCases[] = {
     {"unknownTagsAreSkipped", "a<DIV CLASS=x>b</DIV><SPAN>c</SPAN><SCRIPT>d</SCRIPT><NOBR>e",
      "text \"abcde\"\n  fonts @0{12}\n"},
     {"endTagOfStartOnlyTagIsUnknown", "a</LI></BR>b", "text \"ab\"\n  fonts @0{12}\n"},
-    {"strayCharacters", "a > b", "text \"a b\"\n  fonts @0{12}\n"},
+    {"greaterThanIsText", "n must be >= 1 ==> x--> y", "text \"n must be >= 1 ==> x--> y\"\n  fonts @0{12}\n"},
+    {"lessThanBeforeABlankIsText", "a < b<BR>c <3 <", "text \"a < b\"\n  fonts @0{12}\ntext \"c <3 <\"\n  fonts @0{12}\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tags, TagDump, ::testing::ValuesIn(kTagCases),

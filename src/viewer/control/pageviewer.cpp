@@ -524,8 +524,7 @@ void TPageViewer::Clear()
     m_currentFile.clear();
     m_loadingFile.clear();
     m_docHeight = m_maxWidth = 0;
-    verticalScrollBar()->setRange(0, 0);
-    horizontalScrollBar()->setRange(0, 0);
+    updateScrollBars();
     viewport()->update();
 }
 
@@ -736,8 +735,10 @@ void TPageViewer::SelectAll()
 {
     if (m_noSelect)
         return;
+    // The characters laid out run up to the end of the last section.
+    const auto& sections = m_document->sections();
     m_document->selectionStart = 0;
-    m_document->selectionEnd = std::numeric_limits<int>::max() / 2;
+    m_document->selectionEnd = sections.empty() ? 0 : sections.back()->startCursor + sections.back()->length;
     viewport()->update();
 }
 
@@ -976,15 +977,6 @@ void TPageViewer::closeEditor()
     editor->deleteLater();
 }
 
-TMyFont TPageViewer::controlFont() const
-{
-    // The face the painted controls use, so a control looks the same while it is being used.
-    TMyFont font;
-    font.name = m_document->fontName();
-    font.setNormalSize(TEditFormControlObj::kFontSize, m_document->fontSize());
-    return font;
-}
-
 namespace {
 
 // A multi-line edit's text as the lines a form submits, one per line. A line break at the end
@@ -1007,7 +999,7 @@ std::vector<std::string> textAreaLines(const QString& text)
 
 QWidget* TPageViewer::openEditor(TFormControlObj& control)
 {
-    const QFont font = qtFontFor(controlFont());
+    const QFont font = qtFontFor(controlFont(control.kind(), *m_document));
     TFormControlObj* target = &control;
     // Each widget checks it is still the open one: a reload deletes the model it writes to.
     switch (control.kind()) {

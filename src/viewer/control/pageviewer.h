@@ -214,7 +214,6 @@ private:
     void clickControl(TFormControlObj& control, const QPoint& viewportPoint);
     void closeEditor();
     QWidget* openEditor(TFormControlObj& control);
-    TMyFont controlFont() const;
     void bringIntoView(const QRect& documentRect);
     void applyFonts();
     // Puts the default fonts and colours into effect and lays the document out again.

@@ -60,17 +60,10 @@ std::vector<InlineObject> inlineObjects(TSection& section)
     return objects;
 }
 
-// A definition (DD) sits one step further in than its term.
-int indentLevel(const TSection& section)
-{
-    bool definition = section.kind() == SectionKind::DListItem && static_cast<const TDListItem&>(section).isDefinition();
-    return section.listLevel() + (definition ? 1 : 0);
-}
-
-int clearingHeight(const TSection& section, const IndentManager& indents, int y)
+int clearingHeight(ClearKind clear, const IndentManager& indents, int y)
 {
     int clearY = 0;
-    switch (section.clear()) {
+    switch (clear) {
     case ClearKind::None:
         return 0;
     case ClearKind::Left:
@@ -88,11 +81,13 @@ int clearingHeight(const TSection& section, const IndentManager& indents, int y)
 
 } // namespace
 
-const FontMetrics& LayoutEngine::metricsOf(const TFontObj& fontObj)
+const FontMetrics& LayoutEngine::metricsOf(const TFontObj& fontObj) { return metricsOf(*fontObj.face); }
+
+const FontMetrics& LayoutEngine::metricsOf(TFontFace& face)
 {
-    FontMetrics& metrics = fontObj.metrics();
+    FontMetrics& metrics = face.metrics;
     if (!metrics.valid || metrics.measuredBy != &m_measurer) {
-        int id = m_measurer.fontId(fontObj.font());
+        int id = m_measurer.fontId(face.font);
         metrics = m_measurer.metrics(id);
         metrics.valid = true;
         metrics.fontId = id;
@@ -148,14 +143,19 @@ void LayoutEngine::sizeImage(TImageObj& image, TSectionList* document, const TFo
     image.drawHeight = std::clamp(height, 1, TImageObj::kMaxDimension);
 }
 
-void LayoutEngine::sizeControl(TFormControlObj& control, const TSectionList& document)
+TMyFont controlFont(ControlKind kind, const TSectionList& document)
 {
     TMyFont font;
-    font.name = document.fontName();
     font.setNormalSize(TEditFormControlObj::kFontSize, document.fontSize());
-    TMyFont fixedFont = font;
-    fixedFont.name = document.preFontName();
-    fixedFont.fixed = true;
+    font.fixed = kind == ControlKind::Edit || kind == ControlKind::TextArea;
+    font.name = font.fixed ? document.preFontName() : document.fontName();
+    return font;
+}
+
+void LayoutEngine::sizeControl(TFormControlObj& control, const TSectionList& document)
+{
+    TMyFont font = controlFont(ControlKind::Button, document);
+    TMyFont fixedFont = controlFont(ControlKind::Edit, document);
     int id = m_measurer.fontId(font);
     int fixedId = m_measurer.fontId(fixedFont);
     FontMetrics metrics = m_measurer.metrics(id);
@@ -273,6 +273,14 @@ int LayoutEngine::layoutSection(TSectionBase& section, IndentManager& indents, i
         return layoutTable(static_cast<ThtmlTable&>(section), indents, y, cursor, width);
     case SectionKind::HorzLine:
         return layoutRule(static_cast<THorzLine&>(section), indents, y, width);
+    case SectionKind::BlankLine: {
+        auto& line = static_cast<TBlankLine&>(section);
+        indents.SetLevel(line.listLevel(), y);
+        section.length = 0;
+        section.sectionHeight = clearingHeight(line.clear(), indents, y) + metricsOf(*line.face()).height;
+        section.drawHeight = section.sectionHeight;
+        return section.sectionHeight;
+    }
     default:
         section.length = 0;
         section.drawHeight = section.sectionHeight;
@@ -307,7 +315,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
     const int length = static_cast<int>(text.size());
     section.length = length;
     cursor += length;
-    int clearHeight = clearingHeight(section, indents, y);
+    int clearHeight = clearingHeight(section.clear(), indents, y);
     width = 0;
     if (length == 0) {
         section.sectionHeight = clearHeight;
@@ -328,6 +336,17 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
 
     const bool preformatted = section.kind() == SectionKind::PreFormated;
     const std::string_view all(text);
+    // Where the placeholder bytes are, found once: searching the rest of the text for the next
+    // one on every line would make a long paragraph quadratic.
+    std::vector<int> placeholders;
+    for (int q = 0; q < length; ++q) {
+        if (isPlaceholder(text[static_cast<std::size_t>(q)]))
+            placeholders.push_back(q);
+    }
+    auto placeholderAfter = [&placeholders, length](int q) {
+        auto found = std::upper_bound(placeholders.begin(), placeholders.end(), q);
+        return found == placeholders.end() ? length : *found;
+    };
     int lineY = y + clearHeight;
     int height = clearHeight;
     int position = 0;
@@ -388,12 +407,7 @@ int LayoutEngine::layoutText(TSection& section, IndentManager& indents, int y, i
                 ++p;
                 continue;
             }
-            for (int q = p + 1; q < runEnd; ++q) {
-                if (isPlaceholder(text[static_cast<std::size_t>(q)])) {
-                    runEnd = q;
-                    break;
-                }
-            }
+            runEnd = std::min(runEnd, placeholderAfter(p));
             const TFontObj& font = fonts[fonts.indexAt(p)];
             const FontMetrics& metrics = font.metrics();
             int fitWidth = 0;
@@ -600,6 +614,9 @@ void LayoutEngine::sectionMinMax(TSectionBase& section, int& minWidth, int& maxW
             minWidth = std::max(minWidth, table.specifiedWidth() + table.cellSpacing());
             maxWidth = minWidth;
         }
+        const int indent = table.listLevel() * IndentManager::kListIndent;
+        minWidth += indent;
+        maxWidth += indent;
         return;
     }
     if (!section.isTextSection())
@@ -772,6 +789,7 @@ void LayoutEngine::tableColumnWidths(ThtmlTable& table)
     std::vector<int> colMin(n, 0);
     std::vector<int> colMax(n, 0);
     std::vector<int> colPct(n, 0);
+    std::vector<int> colFixed(n, 0);
     const int extra = 2 * table.cellPadding() + table.cellSpacing();
     struct Entry {
         TCellObj* cell;
@@ -811,6 +829,8 @@ void LayoutEngine::tableColumnWidths(ThtmlTable& table)
                 colMin[first] = std::max(colMin[first], cell.minWidth);
                 colMax[first] = std::max(colMax[first], cell.maxWidth);
                 colPct[first] = std::max(colPct[first], pct);
+                if (table.absoluteMode && cell.specifiedWidth() > 0)
+                    colFixed[first] = std::max(colFixed[first], cell.maxWidth);
                 continue;
             }
             const std::size_t last = first + static_cast<std::size_t>(span);
@@ -873,6 +893,7 @@ void LayoutEngine::tableColumnWidths(ThtmlTable& table)
     table.columnMin.assign(colMin.begin(), colMin.end());
     table.columnMax.assign(colMax.begin(), colMax.end());
     table.columnPercent.assign(colPct.begin(), colPct.end());
+    table.columnFixed.assign(colFixed.begin(), colFixed.end());
     table.widthsPass = m_pass;
 }
 
@@ -921,24 +942,35 @@ void LayoutEngine::distributeColumns(ThtmlTable& table, int available)
     };
 
     if (table.absoluteMode) {
-        long long fixedSum = 0;
-        int open = 0;
+        // Columns a WIDTH fixes keep it; the others share what is left between their minimum
+        // and maximum widths, so the table wraps its text to the window like any other.
+        long long room = W;
+        long long freeMin = 0;
+        long long freeMax = 0;
+        std::vector<bool> sized(n, false);
+        std::vector<long long> weights(n, 0);
         for (std::size_t c = 0; c < n; ++c) {
-            if (colMax[c] > 0)
-                fixedSum += colMax[c];
-            else
-                ++open;
+            sized[c] = table.columnFixed[c] == 0;
+            if (sized[c]) {
+                freeMin += colMin[c];
+                freeMax += colMax[c];
+                weights[c] = colMax[c] - colMin[c];
+            } else {
+                room -= std::max(colMin[c], table.columnFixed[c]);
+            }
         }
-        long long rest = std::max<long long>(0, W - fixedSum);
+        std::vector<long long> add(n, 0);
+        if (room >= freeMax)
+            add = weights;
+        else if (room > freeMin)
+            add = share(room - freeMin, weights, sized);
         for (std::size_t c = 0; c < n; ++c)
-            widths[c] = colMax[c] > 0 ? std::max(colMax[c], colMin[c]) : std::max<int>(colMin[c], open ? static_cast<int>(rest / open) : 0);
+            widths[c] = sized[c] ? colMin[c] + static_cast<int>(add[c]) : std::max(colMin[c], table.columnFixed[c]);
         if (table.specifiedWidth() > 0 && sum(widths) < W) {
-            std::vector<long long> weights(n);
+            std::vector<long long> byWidth(widths.begin(), widths.end());
+            std::vector<long long> spread = share(W - sum(widths), byWidth, std::vector<bool>(n, true));
             for (std::size_t c = 0; c < n; ++c)
-                weights[c] = widths[c];
-            std::vector<long long> add = share(W - sum(widths), weights, std::vector<bool>(n, true));
-            for (std::size_t c = 0; c < n; ++c)
-                widths[c] += static_cast<int>(add[c]);
+                widths[c] += static_cast<int>(spread[c]);
         }
         return;
     }
@@ -1063,6 +1095,7 @@ int LayoutEngine::layoutTable(ThtmlTable& table, IndentManager& indents, int y, 
 {
     prepareTable(table);
     tableColumnWidths(table);
+    indents.SetLevel(table.listLevel(), y);
     const int columns = table.numberOfColumns;
     const int spacing = table.cellSpacing();
     const int padding = table.cellPadding();
@@ -1078,6 +1111,21 @@ int LayoutEngine::layoutTable(ThtmlTable& table, IndentManager& indents, int y, 
     long long total = spacing;
     for (int w : table.columnWidths)
         total += w;
+    // A caption, above or below, wraps at the table's width; the table grows (as far as the
+    // space allows) so that the caption's longest word still fits under it.
+    TCellObj* caption = table.caption();
+    if (caption && columns > 0) {
+        int captionMin = 0;
+        int captionMax = 0;
+        cellMinMax(caption->cell(), captionMin, captionMax);
+        long long missing = std::min<long long>(captionMin, std::max<long long>(space, total)) - total;
+        for (int c = 0; c < columns && missing > 0; ++c) {
+            int grow = static_cast<int>(missing / (columns - c));
+            table.columnWidths[static_cast<std::size_t>(c)] += grow;
+            total += grow;
+            missing -= grow;
+        }
+    }
     table.tableWidth = clampToInt(total);
     switch (table.justify()) {
     case Justify::Center:
@@ -1097,7 +1145,6 @@ int LayoutEngine::layoutTable(ThtmlTable& table, IndentManager& indents, int y, 
     int ignoredWidth = 0;
     int top = y;
     table.captionHeight = 0;
-    TCellObj* caption = table.caption();
     auto layoutCaption = [&](int at) {
         caption->x = table.left;
         caption->y = at;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/layout/textmeasurer.h"
+#include "viewer/model/formcontrol.h"
 
 #include <cstdint>
 #include <memory>
@@ -19,6 +20,7 @@ class TSection;
 class TSectionBase;
 class TSectionList;
 class ThtmlTable;
+struct TFontFace;
 struct TFontObj;
 
 struct LayoutResult {
@@ -48,6 +50,7 @@ public:
 
     // Measuring helpers shared with painting and hit testing.
     const FontMetrics& metricsOf(const TFontObj& font);
+    const FontMetrics& metricsOf(TFontFace& face);
     int runWidth(const TFontObj& font, std::string_view text);
     // The font a run is drawn with: links take the document's link colour and an underline.
     static TMyFont drawFont(const TSectionList* document, const TFontObj& font);
@@ -72,6 +75,10 @@ private:
     std::vector<std::unique_ptr<IndentManager>> m_cellIndents;
     std::size_t m_cellDepth = 0;
 };
+
+// The face a form control's text takes, at the controls' own size: what the user types (edit
+// fields and text areas) in the fixed-pitch face, labels and options in the normal one.
+TMyFont controlFont(ControlKind kind, const TSectionList& document);
 
 // Moves everything laid out in a cell down by dy (a table row placing its content).
 void shiftCell(TCell& cell, int dy);

@@ -27,6 +27,8 @@ const char* kindName(SectionKind kind)
         return "dl";
     case SectionKind::ParagraphSpace:
         return "par";
+    case SectionKind::BlankLine:
+        return "blank";
     case SectionKind::HeadingSpace:
         return "head";
     case SectionKind::HorzLine:

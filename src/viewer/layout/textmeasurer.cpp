@@ -1,5 +1,7 @@
 #include "viewer/layout/textmeasurer.h"
 
+#include "viewer/model/textutil.h"
+
 #include <algorithm>
 
 namespace tessera::viewer {
@@ -82,20 +84,6 @@ FontMetrics FixedMeasurer::metrics(int fontId)
     return m;
 }
 
-namespace {
-
-int countChars(std::string_view text)
-{
-    int count = 0;
-    for (char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    }
-    return count;
-}
-
-} // namespace
-
 int FixedMeasurer::textWidth(int fontId, std::string_view text)
 {
     ++measureCalls;
@@ -104,7 +92,7 @@ int FixedMeasurer::textWidth(int fontId, std::string_view text)
     font.size = e.size;
     font.bold = e.bold;
     font.fixed = e.fixed;
-    int width = countChars(text) * charWidth(font);
+    int width = static_cast<int>(text::countChars(text)) * charWidth(font);
     return width + (e.italic && !text.empty() ? e.size / 6 : 0);
 }
 

@@ -1,6 +1,7 @@
 #include "viewer/model/fixedsections.h"
 
 #include "viewer/model/attribute.h"
+#include "viewer/model/clipbuffer.h"
 #include "viewer/model/font.h"
 #include "viewer/model/sectionlist.h"
 
@@ -16,6 +17,21 @@ int defaultSize(const TSectionBase& section)
 }
 
 } // namespace
+
+std::unique_ptr<TSectionBase> TBlankLine::clone(TSectionList* master) const
+{
+    // A face belongs to its document: the copy takes the same font among the new one's faces.
+    auto copy = std::make_unique<TBlankLine>(*this);
+    copy->setMaster(master);
+    copy->setFace(documentFace(master, m_face->font));
+    return copy;
+}
+
+void TBlankLine::CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const
+{
+    if (selStart < startCursor && selEnd > startCursor)
+        buffer.AddTextCR({});
+}
 
 std::unique_ptr<TSectionBase> TParagraphSpace::clone(TSectionList* master) const
 {

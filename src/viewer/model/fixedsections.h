@@ -2,6 +2,8 @@
 
 #include "viewer/model/sectionbase.h"
 
+#include <cstdint>
+
 namespace tessera::viewer {
 
 // The space a paragraph break leaves: 14 pixels at 12 points.
@@ -24,6 +26,34 @@ public:
 
 private:
     int m_level = 0;
+};
+
+struct TFontFace;
+enum class ClearKind : std::uint8_t;
+
+// The blank line a line break leaves where no text was given: one line of its font, at its
+// list level, after a BR CLEAR when one came before it. Runs of line breaks are common, and a
+// blank line needs none of a text section's parts.
+class TBlankLine : public TSectionBase {
+public:
+    TBlankLine(TSectionList* master, TFontFace* face, int listLevel, ClearKind clear)
+        : TSectionBase(master), m_face(face), m_listLevel(listLevel), m_clear(clear)
+    {
+    }
+    SectionKind kind() const override { return SectionKind::BlankLine; }
+    std::unique_ptr<TSectionBase> clone(TSectionList* master) const override;
+    // A selection running across the blank line takes its line end.
+    void CopyToClipboard(ClipBuffer& buffer, int selStart, int selEnd) const override;
+
+    TFontFace* face() const { return m_face; }
+    void setFace(TFontFace* face) { m_face = face; }
+    int listLevel() const { return m_listLevel; }
+    ClearKind clear() const { return m_clear; }
+
+private:
+    TFontFace* m_face;
+    int m_listLevel;
+    ClearKind m_clear;
 };
 
 class TAttributeList;

@@ -8,7 +8,8 @@ namespace tessera::viewer {
 
 ThtmlForm::ThtmlForm(TSectionList* master, const TAttributeList& attributes) : m_master(master)
 {
-    if (const TAttribute* method = attributes.find(AttrSymbol::Method))
+    // An empty METHOD is no method at all.
+    if (const TAttribute* method = attributes.find(AttrSymbol::Method); method && !method->name.empty())
         m_method = method->name;
     m_action = attributes.text(AttrSymbol::Action);
 }
@@ -20,6 +21,12 @@ void ThtmlForm::InsertControl(std::shared_ptr<TFormControlObj> control)
     if (!control->hidden())
         ++m_nonHiddenCount;
     m_controls.push_back(std::move(control));
+}
+
+void ThtmlForm::DropControls()
+{
+    m_controls.clear();
+    m_nonHiddenCount = 0;
 }
 
 void ThtmlForm::DoRadios(const TFormControlObj& clicked)

@@ -30,6 +30,8 @@ public:
     ThtmlForm& operator=(const ThtmlForm&) = delete;
 
     void InsertControl(std::shared_ptr<TFormControlObj> control);
+    // Forgets every control so far, when the text that held them is discarded.
+    void DropControls();
     void DoRadios(const TFormControlObj& clicked);
     void ResetControls();
     // Enter pressed in one of its controls: a form with one visible control submits. Returns

@@ -130,6 +130,12 @@ private:
         case SectionKind::ParagraphSpace:
             line(depth, "para" + range(base));
             return;
+        case SectionKind::BlankLine: {
+            const auto& blank = static_cast<const TBlankLine&>(base);
+            line(depth, "blank" + (blank.listLevel() > 0 ? " L" + std::to_string(blank.listLevel()) : std::string())
+                            + (blank.clear() != ClearKind::None ? " clear" : "") + range(base));
+            return;
+        }
         case SectionKind::HeadingSpace:
             line(depth, "headspace " + std::to_string(static_cast<const THeadingSpace&>(base).level()) + range(base));
             return;

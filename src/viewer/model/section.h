@@ -191,4 +191,12 @@ private:
     bool m_definition = false;
 };
 
+// The list level a section is laid out at: a definition (DD) sits one step further in than
+// its term.
+inline int indentLevel(const TSection& section)
+{
+    bool definition = section.kind() == SectionKind::DListItem && static_cast<const TDListItem&>(section).isDefinition();
+    return section.listLevel() + (definition ? 1 : 0);
+}
+
 } // namespace tessera::viewer

@@ -33,6 +33,7 @@ enum class SectionKind {
     OListItem,      // TOListItem
     DListItem,      // TDListItem
     ParagraphSpace, // TParagraphSpace
+    BlankLine,      // TBlankLine
     HeadingSpace,   // THeadingSpace
     HorzLine,       // THorzLine
     Table,          // ThtmlTable

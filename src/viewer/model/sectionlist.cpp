@@ -2,6 +2,7 @@
 
 #include "viewer/model/clipbuffer.h"
 #include "viewer/model/imageobj.h"
+#include "viewer/model/fixedsections.h"
 #include "viewer/model/section.h"
 #include "viewer/model/table.h"
 #include "viewer/model/textutil.h"
@@ -100,6 +101,7 @@ void TSectionList::Clear()
     m_backgroundImageName.clear();
     m_backgroundBitmap.reset();
     m_backgroundLoaded = false;
+    m_pageColors = {};
     selectionStart = 0;
     selectionEnd = 0;
     changed = true;
@@ -121,6 +123,11 @@ void rescaleSection(TSectionBase& section, int defaultSize)
             font.face = documentFace(section.master(), scaled);
             font.metrics() = {};
         }
+    } else if (section.kind() == SectionKind::BlankLine) {
+        auto& line = static_cast<TBlankLine&>(section);
+        TMyFont scaled = line.face()->font;
+        scaled.setNormalSize(scaled.normalSize, defaultSize);
+        line.setFace(documentFace(section.master(), scaled));
     } else if (section.kind() == SectionKind::Table) {
         auto& table = static_cast<ThtmlTable&>(section);
         if (table.caption())
@@ -149,11 +156,32 @@ void TSectionList::ApplyDefaultFonts(const std::string& name, const std::string&
     m_fontName = name;
     m_preFontName = preName;
     m_fontSize = std::clamp(size, kMinFontSize, kMaxFontSize);
-    m_fontColor = color;
-    m_linkColor = linkColor;
-    setBackground(background);
+    if (!m_pageColors.font)
+        m_fontColor = color;
+    if (!m_pageColors.link)
+        m_linkColor = linkColor;
+    if (!m_pageColors.background)
+        setBackground(background);
     rescaleFonts(*this, m_fontSize);
     changed = true;
+}
+
+void TSectionList::setPageFontColor(Color color)
+{
+    m_fontColor = color;
+    m_pageColors.font = true;
+}
+
+void TSectionList::setPageLinkColor(Color color)
+{
+    m_linkColor = color;
+    m_pageColors.link = true;
+}
+
+void TSectionList::setPageBackground(Color color)
+{
+    setBackground(color);
+    m_pageColors.background = true;
 }
 
 void TSectionList::setBackground(Color color)

@@ -69,7 +69,8 @@ public:
 
     // Empties sections, forms and maps, drops the background image and resets the selection.
     void Clear();
-    // Stores the defaults and re-measures the fixed elements. Layout must run again.
+    // Stores the defaults and re-measures the fixed elements. Layout must run again. A colour
+    // the page gives itself holds over the default until the document is cleared.
     void ApplyDefaultFonts(const std::string& name, const std::string& preName, int size, Color color, Color linkColor,
                            Color background);
 
@@ -79,9 +80,10 @@ public:
     Color fontColor() const { return m_fontColor; }
     Color linkColor() const { return m_linkColor; }
     Color background() const { return m_background; }
-    void setFontColor(Color color) { m_fontColor = color; }
-    void setLinkColor(Color color) { m_linkColor = color; }
-    void setBackground(Color color);
+    // The page's own colours (BODY TEXT, LINK and BGCOLOR).
+    void setPageFontColor(Color color);
+    void setPageLinkColor(Color color);
+    void setPageBackground(Color color);
     const std::string& backgroundImageName() const { return m_backgroundImageName; }
     void setBackgroundImageName(std::string name);
     // The document's base font: default name, colour and 12 points.
@@ -132,6 +134,8 @@ public:
     TLinkTargets& linkTargets() { return m_links; }
 
 private:
+    void setBackground(Color color);
+
     // Declared first, so that it is still there while the members below are destroyed.
     DocumentArena m_arena;
     TFontFaces m_faces;
@@ -142,6 +146,11 @@ private:
     Color m_fontColor = colors::kButtonText;
     Color m_linkColor = colors::kBlue;
     Color m_background = colors::kButtonFace;
+    struct PageColors {
+        bool font = false;
+        bool link = false;
+        bool background = false;
+    } m_pageColors;
     std::string m_backgroundImageName;
     std::shared_ptr<const Bitmap> m_backgroundBitmap;
     bool m_backgroundLoaded = false;

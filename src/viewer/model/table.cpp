@@ -68,6 +68,7 @@ std::unique_ptr<TCellObj> TCellObj::clone(TSectionList* master) const
 ThtmlTable::ThtmlTable(TSectionList* master, const TAttributeList& attributes, Justify current)
     : TSectionBase(master), columnWidths(documentMemory(master)), rowHeights(documentMemory(master)),
       columnMin(documentMemory(master)), columnMax(documentMemory(master)), columnPercent(documentMemory(master)),
+      columnFixed(documentMemory(master)),
       m_rows(documentMemory(master)), m_justify(current)
 {
     if (const TAttribute* border = attributes.find(AttrSymbol::Border))
@@ -112,6 +113,7 @@ std::unique_ptr<TSectionBase> ThtmlTable::clone(TSectionList* master) const
     copy->m_background = m_background;
     copy->m_hasBorderColor = m_hasBorderColor;
     copy->m_borderColor = m_borderColor;
+    copy->m_listLevel = m_listLevel;
     copy->setSourceBegin(source().begin);
     copy->setSourceEnd(source().end);
     for (const TCellList& row : m_rows) {

@@ -95,6 +95,9 @@ public:
     Color background() const { return m_background; }
     bool hasBorderColor() const { return m_hasBorderColor; }
     Color borderColor() const { return m_borderColor; }
+    // The nesting depth of the list the table sits in, which indents it as it indents text.
+    int listLevel() const { return m_listLevel; }
+    void setListLevel(int level) { m_listLevel = level; }
 
     // Layout results.
     bool prepared = false;
@@ -110,6 +113,8 @@ public:
     std::pmr::vector<int> columnMin;
     std::pmr::vector<int> columnMax;
     std::pmr::vector<int> columnPercent;
+    // Tables sized in pixels: the width a cell's WIDTH gives its column, 0 where content sizes it.
+    std::pmr::vector<int> columnFixed;
 
 private:
     TRowList m_rows;
@@ -125,6 +130,7 @@ private:
     Color m_background;
     bool m_hasBorderColor = false;
     Color m_borderColor;
+    int m_listLevel = 0;
 };
 
 } // namespace tessera::viewer

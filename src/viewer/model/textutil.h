@@ -39,6 +39,14 @@ inline bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+// The number of UTF-8 characters in a text: its bytes that do not continue a character.
+inline std::size_t countChars(std::string_view s)
+{
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 // Drops characters up to code 32 at both ends.
 inline std::string_view trim(std::string_view s)
 {

@@ -251,9 +251,7 @@ void Painter::paintControl(TFormControlObj& control)
     Rect r = toCanvas(control.x, control.y, control.width, control.height);
     if (!r.intersects(m_options.clip))
         return;
-    TMyFont font;
-    font.name = m_document->fontName();
-    font.setNormalSize(TEditFormControlObj::kFontSize, m_document->fontSize());
+    const TMyFont font = controlFont(control.kind(), *m_document);
     TextMeasurer& measurer = m_engine.measurer();
     int id = measurer.fontId(font);
     FontMetrics metrics = measurer.metrics(id);

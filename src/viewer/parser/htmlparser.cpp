@@ -25,8 +25,9 @@ namespace {
 
 constexpr int kEof = Reader::kEof;
 constexpr std::size_t kMaxFonts = 25;
+constexpr std::size_t kTabStop = 8; // character cells between tab stops in preformatted text
 
-enum class TokenKind : std::uint8_t { Eof, Text, Char, Start, End };
+enum class TokenKind : std::uint8_t { Eof, Text, Start, End };
 
 struct Token {
     TokenKind kind = TokenKind::Eof;
@@ -185,7 +186,12 @@ private:
     TSection& ensureSection();
     void openSection();
     void closeSection();
+    // Whether an empty section would leave the page as it is without it, so it need not be kept.
+    bool changesNothing(const TSection& section) const;
+    // Whether text at that list level would be indented as what the cell holds so far ends.
+    bool levelInForce(int level) const;
     ThtmlForm& currentForm();
+    int sectionLevel() const { return m_listLevel + (m_inDefinition ? 1 : 0); }
     SourceRange tokenRange() const { return SourceRange{m_token.begin, m_token.end}; }
 
     // Contexts.
@@ -232,9 +238,21 @@ private:
     bool m_inLink = false;
     bool m_inPre = false;
     int m_listLevel = 0;
+    // Inside a DD until the next item or the list's end: what it holds sits at its indent.
+    bool m_inDefinition = false;
     int m_depth = 0;
 
     ArenaPtr<TSection> m_section;
+    // The text section a paragraph or a line break opens is made when something goes into it,
+    // so that a run of empty paragraphs or breaks costs no section each.
+    struct PendingParagraph {
+        bool pending = false;
+        Justify justify = Justify::Left;
+        std::size_t begin = 0;
+        ClearKind clear = ClearKind::None;
+    };
+    PendingParagraph m_paragraph;
+    const TSection* m_anchorSection = nullptr; // the last section an anchor named
     TCell* m_cell;
     ThtmlForm* m_form = nullptr;
     ParseResult m_result;
@@ -251,15 +269,11 @@ void Parser::next()
     int c = m_reader.ch();
     if (c == kEof) {
         m_token.kind = TokenKind::Eof;
-    } else if (c == '<') {
+    } else if (m_reader.atTagOpen()) {
         readTag();
     } else if (c == '&') {
         readEntity();
         m_token.text = m_token.buffer;
-    } else if (c == '>') {
-        m_token.kind = TokenKind::Char;
-        m_token.text = ">";
-        m_reader.next();
     } else {
         readText();
     }
@@ -280,7 +294,7 @@ std::string_view Parser::takeTextPiece()
 void Parser::readText()
 {
     m_token.kind = TokenKind::Text;
-    auto ends = [](int c) { return c == kEof || c == '&' || c == '<' || c == '>'; };
+    auto ends = [this](int c) { return c == kEof || c == '&' || m_reader.atTagOpen(); };
     // Text that is one piece, as most is, stays a view of the source.
     std::string_view first = takeTextPiece();
     if (!first.empty() && ends(m_reader.ch())) {
@@ -320,6 +334,9 @@ void Parser::readEntity()
         }
         int code = digits.empty() ? -1 : std::stoi(digits);
         if (!digits.empty() && digits.size() < 4 && (code == 9 || code == 10 || (code >= 32 && code <= 255))) {
+            // A tab or line feed is a blank in flowing text; preformatted text lays them out.
+            if ((code == 9 || code == 10) && !m_inPre)
+                code = ' ';
             appendUtf8(text, windows1252ToUnicode(static_cast<unsigned char>(code)));
             return;
         }
@@ -432,7 +449,7 @@ void Parser::readAttributeValue(TAttribute& attribute)
                 continue;
             }
             if (m_reader.ch() != '\r')
-                value.push_back(static_cast<char>(m_reader.ch()));
+                value.push_back(m_reader.ch() == '\t' ? ' ' : static_cast<char>(m_reader.ch()));
             m_reader.next();
         }
         if (m_reader.ch() == quote)
@@ -461,7 +478,7 @@ void Parser::readAttributeValue(TAttribute& attribute)
         }
         return;
     }
-    while (m_reader.ch() != kEof && m_reader.ch() != ' ' && m_reader.ch() != '\r' && m_reader.ch() != '>') {
+    while (m_reader.ch() != kEof && !m_reader.atWhite() && m_reader.ch() != '>') {
         if (std::string_view run = m_reader.takeWhile([](unsigned char v) { return v != ' ' && v != '>'; }); !run.empty()) {
             value.append(run);
             continue;
@@ -513,12 +530,18 @@ void Parser::fontChanged()
 void Parser::openSection()
 {
     closeSection();
-    m_section = make<TSection>(&m_doc, m_listLevel, m_justify, m_url, currentFace(), m_offset);
+    m_section = make<TSection>(&m_doc, sectionLevel(), m_justify, m_url, currentFace(), m_offset);
     m_section->setSourceBegin(m_token.begin);
 }
 
 TSection& Parser::ensureSection()
 {
+    if (!m_section && m_paragraph.pending) {
+        m_section = make<TSection>(&m_doc, sectionLevel(), m_paragraph.justify, m_url, currentFace(), m_offset);
+        m_section->setSourceBegin(m_paragraph.begin);
+        m_section->setClear(m_paragraph.clear);
+        m_paragraph.pending = false;
+    }
     if (!m_section)
         openSection();
     return *m_section;
@@ -526,11 +549,40 @@ TSection& Parser::ensureSection()
 
 void Parser::closeSection()
 {
+    // A paragraph nothing went into is made only when it still has to clear floating images or
+    // set the list level.
+    if (!m_section && m_paragraph.pending && (m_paragraph.clear != ClearKind::None || !levelInForce(sectionLevel())))
+        ensureSection();
+    m_paragraph.pending = false;
     if (!m_section)
         return;
     m_section->setSourceEnd(std::max(m_token.begin, m_section->source().begin));
-    m_cell->Add(std::move(m_section));
+    if (!changesNothing(*m_section))
+        m_cell->Add(std::move(m_section));
     m_section.reset();
+}
+
+bool Parser::changesNothing(const TSection& section) const
+{
+    return section.kind() == SectionKind::Section && section.empty() && section.clear() == ClearKind::None
+        && &section != m_anchorSection && levelInForce(section.listLevel());
+}
+
+bool Parser::levelInForce(int level) const
+{
+    // The last text or table nearby (spaces and rules between set no level) tells.
+    const auto& sections = m_cell->sections();
+    constexpr std::size_t kLookBack = 4;
+    for (std::size_t i = sections.size(); i > 0 && i + kLookBack > sections.size(); --i) {
+        const TSectionBase& before = *sections[i - 1];
+        if (before.isTextSection())
+            return indentLevel(static_cast<const TSection&>(before)) == level;
+        if (before.kind() == SectionKind::BlankLine)
+            return static_cast<const TBlankLine&>(before).listLevel() == level;
+        if (before.kind() == SectionKind::Table)
+            return static_cast<const ThtmlTable&>(before).listLevel() == level;
+    }
+    return false;
 }
 
 ThtmlForm& Parser::currentForm()
@@ -589,21 +641,24 @@ void Parser::body(const EndSet& end)
                 continue;
             case Tag::Body:
                 if (m_cell->empty()) {
-                    // Text before BODY is dropped; anchors in it stay and lead to the top.
+                    // Text before BODY is dropped with the controls in it; anchors in it
+                    // stay and lead to the top.
                     ArenaPtr<TSection> discarded = std::move(m_section);
+                    for (const auto& form : m_doc.forms())
+                        form->DropControls();
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Text)) {
                         if (auto color = parseHtmlColor(a->name)) {
                             m_fonts.setBaseColor(*color);
-                            m_doc.setFontColor(*color);
+                            m_doc.setPageFontColor(*color);
                         }
                     }
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Link)) {
                         if (auto color = parseHtmlColor(a->name))
-                            m_doc.setLinkColor(*color);
+                            m_doc.setPageLinkColor(*color);
                     }
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::BgColor)) {
                         if (auto color = parseHtmlColor(a->name))
-                            m_doc.setBackground(*color);
+                            m_doc.setPageBackground(*color);
                     }
                     if (const TAttribute* a = m_attributes.find(AttrSymbol::Background))
                         m_doc.setBackgroundImageName(a->name);
@@ -797,16 +852,29 @@ bool Parser::applyTag()
 
 void Parser::lineBreak()
 {
-    Justify justify = m_section ? m_section->justify() : m_justify;
-    if (m_section)
-        m_section->prepareForBreak();
-    closeSection();
-    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
-    m_section->setSourceBegin(m_token.end);
-    if (const TAttribute* clear = m_attributes.find(AttrSymbol::Clear)) {
-        std::string value = text::toLower(clear->name);
-        m_section->setClear(value == "left" ? ClearKind::Left : value == "right" ? ClearKind::Right : ClearKind::All);
+    Justify justify = m_section ? m_section->justify() : m_paragraph.pending ? m_paragraph.justify : m_justify;
+    // A break with no text before it since the last one is a blank line.
+    bool blank = m_section ? m_section->kind() == SectionKind::Section && m_section->empty()
+                                 && m_section.get() != m_anchorSection
+                           : m_paragraph.pending;
+    if (blank) {
+        auto line = make<TBlankLine>(&m_doc, currentFace(), sectionLevel(),
+                                     m_section ? m_section->clear() : m_paragraph.clear);
+        line->setSourceBegin(m_section ? m_section->source().begin : m_paragraph.begin);
+        line->setSourceEnd(m_token.end);
+        m_section.reset();
+        m_cell->Add(std::move(line));
+    } else {
+        if (m_section)
+            m_section->prepareForBreak();
+        closeSection();
     }
+    ClearKind clear = ClearKind::None;
+    if (const TAttribute* attribute = m_attributes.find(AttrSymbol::Clear)) {
+        std::string value = text::toLower(attribute->name);
+        clear = value == "left" ? ClearKind::Left : value == "right" ? ClearKind::Right : ClearKind::All;
+    }
+    m_paragraph = PendingParagraph{true, justify, m_token.end, clear};
 }
 
 void Parser::addSelect()
@@ -842,8 +910,7 @@ void Parser::paragraph()
     }
     space->setSourceEnd(m_token.begin);
     m_cell->Add(std::move(space));
-    m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
-    m_section->setSourceBegin(m_token.begin);
+    m_paragraph = PendingParagraph{true, justify, m_token.begin};
 }
 
 void Parser::heading()
@@ -863,7 +930,7 @@ void Parser::heading()
         space->setSourceEnd(m_token.end);
         m_cell->Add(std::move(space));
         Justify justify = alignOf(m_attributes, m_justify);
-        m_section = make<TSection>(&m_doc, m_listLevel, justify, m_url, currentFace(), m_offset);
+        m_section = make<TSection>(&m_doc, sectionLevel(), justify, m_url, currentFace(), m_offset);
         m_section->setSourceBegin(m_token.end);
         return;
     }
@@ -900,8 +967,11 @@ void Parser::link()
             }
         }
         const TAttribute* name = m_attributes.find(AttrSymbol::Name);
-        if (name && !name->name.empty())
-            m_names.add(text::toUpper(name->name), &ensureSection());
+        if (name && !name->name.empty()) {
+            TSection& section = ensureSection();
+            m_anchorSection = &section;
+            m_names.add(text::toUpper(name->name), &section);
+        }
         return;
     }
     if (m_inLink) {
@@ -916,7 +986,11 @@ void Parser::link()
 void Parser::list(Tag kind, const EndSet& outerEnd)
 {
     ++m_depth;
-    int level = ++m_listLevel;
+    const int outerLevel = m_listLevel;
+    const bool outerDefinition = m_inDefinition;
+    // A list inside a definition is one step further in than the definition's text.
+    const int level = m_listLevel = sectionLevel() + 1;
+    m_inDefinition = false;
     int number = 1;
     if (kind == Tag::Ol) {
         if (const TAttribute* start = m_attributes.find(AttrSymbol::Start); start && start->value >= 0)
@@ -935,6 +1009,7 @@ void Parser::list(Tag kind, const EndSet& outerEnd)
         if (t.kind == TokenKind::Start) {
             if (t.tag == Tag::Li) {
                 closeSection();
+                m_inDefinition = false;
                 if (kind == Tag::Ol)
                     m_section = make<TOListItem>(&m_doc, level, number < INT32_MAX ? number++ : number, m_url,
                                                              currentFace(), m_offset);
@@ -946,6 +1021,7 @@ void Parser::list(Tag kind, const EndSet& outerEnd)
             }
             if (t.tag == Tag::Dt || t.tag == Tag::Dd) {
                 closeSection();
+                m_inDefinition = t.tag == Tag::Dd;
                 m_section = make<TDListItem>(&m_doc, level, t.tag == Tag::Dd, m_url, currentFace(), m_offset);
                 m_section->setSourceBegin(t.begin);
                 next();
@@ -972,7 +1048,8 @@ void Parser::list(Tag kind, const EndSet& outerEnd)
         if (!common())
             next();
     }
-    m_listLevel = level - 1;
+    m_listLevel = outerLevel;
+    m_inDefinition = outerDefinition;
     --m_depth;
 }
 
@@ -983,7 +1060,9 @@ void Parser::table()
     TCell* enclosing = m_cell;
     Justify savedJustify = m_justify;
     bool savedBold = m_bold, savedItalic = m_italic, savedUnderline = m_underline;
-    int savedLevel = m_listLevel;
+    const int savedLevel = m_listLevel;
+    const bool savedDefinition = m_inDefinition;
+    const int savedSectionLevel = sectionLevel();
     // Whatever a cell leaves open (a heading, a font, a link, a CENTER) ends with the cell, so
     // neither the next cell nor the text after the table takes it on.
     const FontStack::Saved savedFonts = m_fonts.save();
@@ -1010,8 +1089,10 @@ void Parser::table()
         m_contextJustify = justify;
         m_centerFloor = savedCenters;
         m_listLevel = 0;
+        m_inDefinition = false;
     };
     auto tableSection = make<ThtmlTable>(&m_doc, m_attributes, m_justify);
+    tableSection->setListLevel(savedSectionLevel);
     tableSection->setSourceBegin(m_token.begin);
     ThtmlTable& tableRef = *tableSection;
 
@@ -1100,7 +1181,7 @@ void Parser::table()
         } else if (t.kind == TokenKind::Text && m_cell == enclosing) {
             if (!isAllWhite(t.text)) {
                 if (!stray) {
-                    stray = make<TSection>(&m_doc, savedLevel, savedJustify, m_url, currentFace(), m_offset);
+                    stray = make<TSection>(&m_doc, savedSectionLevel, savedJustify, m_url, currentFace(), m_offset);
                     stray->setSourceBegin(t.begin);
                 }
                 stray->AddText(t.text, tokenRange());
@@ -1122,6 +1203,7 @@ void Parser::table()
     m_italic = savedItalic;
     m_underline = savedUnderline;
     m_listLevel = savedLevel;
+    m_inDefinition = savedDefinition;
     if (m_token.isEnd(Tag::Table)) {
         tableSection->setSourceEnd(m_token.end);
         next();
@@ -1145,18 +1227,39 @@ void Parser::preformatted()
     // Each source line is a section of its own.
     auto openLine = [this] {
         closeSection();
-        m_section = make<TPreFormated>(&m_doc, m_listLevel, currentFont());
+        m_section = make<TPreFormated>(&m_doc, sectionLevel(), currentFont());
         if (m_inLink)
             m_section->HRef(currentFace(), m_offset, m_url);
         m_section->setSourceBegin(m_reader.offset());
     };
     std::string pending;
     std::size_t pendingBegin = m_reader.offset();
+    // The character cell the next character takes in its line, for tab stops every eight.
+    std::size_t column = 0;
+    auto collect = [&](std::string_view text) {
+        if (pending.empty())
+            pendingBegin = m_reader.offset();
+        pending.append(text);
+        column += text::countChars(text);
+    };
     auto flush = [&] {
         if (!pending.empty())
             m_section->AddText(pending, SourceRange{pendingBegin, m_reader.offset()});
         pending.clear();
     };
+    auto tab = [&] {
+        std::size_t to = (column / kTabStop + 1) * kTabStop;
+        collect(std::string(to - column, ' '));
+    };
+    auto endLine = [&] {
+        flush();
+        m_token.begin = m_reader.offset();
+        openLine();
+        column = 0;
+    };
+    // The line end right after the tag and the one right before "</PRE>" only frame the text.
+    if (m_reader.ch() == '\r')
+        m_reader.next();
     m_token.begin = m_reader.offset();
     openLine();
     for (;;) {
@@ -1164,25 +1267,38 @@ void Parser::preformatted()
         if (c == kEof)
             break;
         if (c == '\r') {
-            flush();
             m_reader.next();
-            m_token.begin = m_reader.offset();
-            openLine();
+            if (m_reader.startsWithIgnoringCase("</pre"))
+                flush();
+            else
+                endLine();
+            continue;
+        }
+        if (c == '\t') {
+            tab();
+            m_reader.next();
             continue;
         }
         if (c == '&') {
-            flush();
+            std::size_t at = m_reader.offset();
             next();
-            m_section->AddText(m_token.text, tokenRange());
+            if (m_token.text == "\t") {
+                tab();
+            } else if (m_token.text == "\n") {
+                endLine();
+            } else {
+                flush();
+                m_section->AddText(m_token.text, SourceRange{at, m_reader.offset()});
+                column += text::countChars(m_token.text);
+            }
             continue;
         }
-        if (c != '<') {
-            if (pending.empty())
-                pendingBegin = m_reader.offset();
+        if (!m_reader.atTagOpen()) {
             if (std::string_view run = m_reader.takePlainRun(false); !run.empty()) {
-                pending.append(run);
+                collect(run);
             } else {
-                pending.push_back(static_cast<char>(c));
+                const char single = static_cast<char>(c);
+                collect(std::string_view(&single, 1));
                 m_reader.next();
             }
             continue;
@@ -1201,8 +1317,7 @@ void Parser::preformatted()
             // A line end right after the tag belongs to it.
             if (m_reader.ch() == '\r')
                 m_reader.next();
-            m_token.begin = m_reader.offset();
-            openLine();
+            endLine();
             break;
         case Tag::B: case Tag::Strong: case Tag::I: case Tag::Em: case Tag::Cite: case Tag::Var: case Tag::U:
         case Tag::A: case Tag::Font: case Tag::Form:
@@ -1281,9 +1396,12 @@ void Parser::textArea()
     auto control = std::make_shared<TTextAreaFormControlObj>(&form, 0, m_attributes, tokenRange());
     form.InsertControl(control);
     section.AddFormControl(control);
-    // Its text is read as it stands: no tags, no entities, up to "</textarea".
+    // Its text is read as it stands: no tags, no entities, up to "</textarea". The line end
+    // right after the tag only starts the text.
     std::string line;
     bool ended = false;
+    if (m_reader.ch() == '\r')
+        m_reader.next();
     for (;;) {
         int c = m_reader.ch();
         if (c == kEof)
@@ -1299,7 +1417,7 @@ void Parser::textArea()
             do {
                 tagText.push_back(static_cast<char>(m_reader.ch()));
                 m_reader.next();
-            } while (m_reader.ch() != kEof && m_reader.ch() != ' ' && m_reader.ch() != '\r' && m_reader.ch() != '>');
+            } while (m_reader.ch() != kEof && !m_reader.atWhite() && m_reader.ch() != '>');
             if (text::equalsIgnoringCase(tagText, "</textarea")) {
                 ended = true;
                 break;

@@ -26,9 +26,6 @@ void Reader::nextSlow()
                 ++m_next;
             m_ch = '\r';
             return;
-        case '\t':
-            m_ch = ' ';
-            return;
         case '<':
             if (m_next < m_size && m_data[m_next] == '!') {
                 ++m_next;

@@ -8,7 +8,7 @@
 namespace tessera::viewer {
 
 // The character reader: walks the page text one character at a time, turning every kind of
-// line end into one carriage return and a tab into a space, dropping control characters, and
+// line end into one carriage return, dropping control characters other than the tab, and
 // removing comments wherever they occur. Offsets count bytes of the text it was given.
 class Reader {
 public:
@@ -21,7 +21,29 @@ public:
     int ch() const { return m_ch; }
     std::size_t offset() const { return m_offset; }
     int upper() const { return (m_ch >= 'a' && m_ch <= 'z') ? m_ch - 'a' + 'A' : m_ch; }
-    bool atWhite() const { return m_ch == ' ' || m_ch == '\r'; }
+    bool atWhite() const { return m_ch == ' ' || m_ch == '\r' || m_ch == '\t'; }
+    // Whether the current "<" opens a tag: a letter or "/" follows it. Any other "<" is text,
+    // as in "a < b".
+    bool atTagOpen() const
+    {
+        if (m_ch != '<' || m_next >= m_size)
+            return false;
+        auto after = static_cast<unsigned char>(m_data[m_next]);
+        return after == '/' || is(after, kLetter);
+    }
+    // Whether the raw text from the current character on starts with `prefix`, ignoring the
+    // case of ASCII letters.
+    bool startsWithIgnoringCase(std::string_view prefix) const
+    {
+        if (m_ch == kEof || m_offset + prefix.size() > m_size)
+            return false;
+        auto lower = [](unsigned char c) { return is(c, kLetter) ? c | 0x20 : c; };
+        for (std::size_t i = 0; i < prefix.size(); ++i) {
+            if (lower(static_cast<unsigned char>(m_data[m_offset + i])) != lower(static_cast<unsigned char>(prefix[i])))
+                return false;
+        }
+        return true;
+    }
 
     // Throws EParseError when the text ends inside a comment.
     void next()
@@ -46,7 +68,7 @@ public:
     std::size_t size() const { return m_size; }
 
     // Takes the run of characters from the current one on that reading one by one would pass
-    // through unchanged: printable bytes other than "<", "&" and ">". With `collapseSpaces`, a
+    // through unchanged: printable bytes other than "<" and "&". With `collapseSpaces`, a
     // space is part of the run only when it stands alone, so runs of white space are left to
     // the caller. Returns the run (empty when the current character does not start
     // one) and leaves the reader on the character after it.
@@ -106,7 +128,7 @@ private:
     // What each byte is to the reader, looked up once instead of compared several times.
     enum ByteClass : std::uint8_t {
         kAsIs = 1,   // passed through unchanged: printable and not "<"
-        kPlain = 2,  // also not "&" or ">", so part of a text run
+        kPlain = 2,  // also not "&", so part of a text run
         kLetter = 4, // A-Z, a-z
     };
     static constexpr std::array<std::uint8_t, 256> kByteClasses = [] {
@@ -115,7 +137,7 @@ private:
             if (c == '<' || c == 127)
                 continue;
             classes[c] = kAsIs;
-            if (c != '&' && c != '>')
+            if (c != '&')
                 classes[c] |= kPlain;
             if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
                 classes[c] |= kLetter;
@@ -131,13 +153,13 @@ private:
         if (c != ' ' || !collapseSpaces)
             return plain(c);
         // One space collapses to itself when a printable byte follows, or when the text stops
-        // right after it: at the end, an "&", a ">", or a "<" that does not open a comment.
+        // right after it: at the end, an "&", or a "<" that does not open a comment.
         if (i + 1 >= m_size)
             return true;
         auto after = static_cast<unsigned char>(m_data[i + 1]);
         if (after == ' ')
             return false;
-        if (plain(after) || after == '&' || after == '>')
+        if (plain(after) || after == '&')
             return true;
         return after == '<' && (i + 2 >= m_size || m_data[i + 2] != '!');
     }

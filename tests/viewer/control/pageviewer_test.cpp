@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImage>
 #include <QComboBox>
 #include <QLineEdit>
@@ -43,6 +44,18 @@ QByteArray longPage(int paragraphs, const QByteArray& extra = QByteArray())
         html += "<p>Paragraph " + QByteArray::number(i) + " with some words to fill a line.</p>";
     return html + extra + "</body></html>";
 }
+
+// The faces the viewer's default fonts stand for, loaded from the test data, so that text is
+// measured alike whatever fonts the machine has.
+class PinnedFonts : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        for (const char* file : {"LiberationSerif-Regular.ttf", "LiberationMono-Regular.ttf"})
+            ASSERT_GE(QFontDatabase::addApplicationFont(QStringLiteral(TESSERA_TEST_FONTS "/") + QLatin1String(file)), 0) << file;
+    }
+};
+const auto* const pinnedFonts = ::testing::AddGlobalTestEnvironment(new PinnedFonts);
 
 class ViewerTest : public ::testing::Test {
 protected:
@@ -345,6 +358,10 @@ TEST_F(ViewerTest, NoSelectDisablesSelection)
     viewer.SelectAll();
     EXPECT_EQ(viewer.SelectionLength(), 0);
     EXPECT_TRUE(viewer.selectedText().isEmpty());
+    viewer.setNoSelect(false);
+    ASSERT_TRUE(viewer.LoadTextBlock(QByteArray("abc")));
+    viewer.SelectAll();
+    EXPECT_EQ(viewer.SelectionLength(), 3);
 }
 
 TEST_F(ViewerTest, FormSubmissionArrivesAfterTheClick)
@@ -471,10 +488,48 @@ TEST_F(ViewerTest, ClearEmptiesEverything)
 {
     ASSERT_TRUE(viewer.LoadTextBlock(longPage(50)));
     viewer.setVerticalPosition(200);
+    ASSERT_TRUE(viewer.verticalScrollBar()->isVisible());
     viewer.Clear();
     EXPECT_EQ(viewer.documentHeight(), 0);
     EXPECT_EQ(viewer.scrollRange(), 0);
+    EXPECT_FALSE(viewer.verticalScrollBar()->isVisible());
     EXPECT_TRUE(viewer.TitleText().isEmpty());
+}
+
+TEST_F(ViewerTest, NewDefaultsKeepThePagesOwnColours)
+{
+    using tessera::viewer::Color;
+    ASSERT_TRUE(viewer.LoadTextBlock(QByteArray("<body bgcolor=yellow link=red>text")));
+    viewer.setDefBackground(Qt::gray);
+    viewer.setDefHotSpotColor(Qt::green);
+    viewer.setDefFontSize(14);
+    EXPECT_EQ(viewer.document().background(), Color::fromRgb(0xFFFF00));
+    EXPECT_EQ(viewer.document().linkColor(), Color::fromRgb(0xFF0000));
+    // A page without colours of its own takes the new defaults, at once and on the next load.
+    ASSERT_TRUE(viewer.LoadTextBlock(QByteArray("plain")));
+    viewer.setDefBackground(Qt::white);
+    EXPECT_EQ(viewer.document().background(), Color::fromRgb(0xFFFFFF));
+    EXPECT_EQ(viewer.document().linkColor(), Color::fromRgb(0x00FF00));
+}
+
+TEST_F(ViewerTest, ControlsInDiscardedTextAreGone)
+{
+    ASSERT_TRUE(viewer.LoadTextBlock(QByteArray(
+        "<input name=ghost value=boo><input type=hidden name=h value=1><body>Real text <input name=real value=yes>")));
+    QSignalSpy submitted(&viewer, &TPageViewer::formSubmit);
+    // A click where the discarded field would have been opens nothing.
+    QTest::mouseClick(viewer.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(TPageViewer::kMargin + 2, TPageViewer::kMargin + 2));
+    EXPECT_EQ(viewer.viewport()->findChild<QLineEdit*>(), nullptr);
+    viewer.document().forms().front()->SubmitTheForm("");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(submitted.count(), 1);
+    EXPECT_EQ(submitted[0].at(2).toStringList(), QStringList{"real=yes"});
+}
+
+TEST_F(ViewerTest, EmptyMethodIsGet)
+{
+    ASSERT_TRUE(viewer.LoadTextBlock(QByteArray("<form method=\"\" action=x><input name=a value=b></form>")));
+    EXPECT_EQ(viewer.document().forms().front()->method(), "Get");
 }
 
 TEST_F(ViewerTest, CtrlClickReportsTheSourceOffset)
@@ -605,7 +660,9 @@ TEST_F(SourceMapTest, picturesControlsRulesAndEmptyCellSpaceMapToTheirSource)
         {"picture", onScreen(picture) + QPoint(15, 0), html.indexOf("<img")},
         {"rule", onScreen(rule) + QPoint(50, 0), html.indexOf("<hr>")},
         {"text area", onScreen(area) + QPoint(10, 0), html.indexOf("<textarea")},
-        {"below the text of a tall cell", onScreen(viewer.sourceRect(static_cast<std::size_t>(html.indexOf("short")))) + QPoint(4, 40),
+        // Beside the last line of the tall cell, below the short text (whatever the font's height).
+        {"below the text of a tall cell", QPoint(onScreen(viewer.sourceRect(static_cast<std::size_t>(html.indexOf("short")))).x() + 4,
+                                                 onScreen(viewer.sourceRect(static_cast<std::size_t>(html.indexOf("d</td>")))).y()),
          html.indexOf("short")},
     };
     for (const Click& click : clicks)
