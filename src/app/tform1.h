@@ -55,6 +55,9 @@ public:
     // Pages and tag insertion, joined to the window's commands.
     WorkspaceWiring& workspace() const { return *m_workspace; }
 
+    // Shows each custom tab of the tool book whose setting says so and hides the others.
+    void showCustomTabs();
+
     TLEdit* webPage() const { return m_webPage; }
     TLEdit* spareEditor() const { return m_spareEditor; }
     // The editor that editing commands act on: the internal clipboard when it has the focus.

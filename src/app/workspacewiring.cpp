@@ -1,6 +1,7 @@
 #include "app/workspacewiring.h"
 
 #include "app/editingwiring.h"
+#include "app/optionswiring.h"
 #include "app/pagetabbar.h"
 #include "app/previewwiring.h"
 #include "app/tform1.h"
@@ -88,6 +89,7 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
     connectPageSignals();
     installLifecycleSteps();
     window.setCloseAllPages([this] { m_pages->CloseAllPages(); });
+    new OptionsWiring(window, *this);
 }
 
 WorkspaceWiring::~WorkspaceWiring() = default;
@@ -231,11 +233,15 @@ void WorkspaceWiring::settingsRead()
     applyEditorSettings(settings, *m_window.webPage());
     m_window.spareEditor()->setWordWrap(settings.defaults.wordwrap);
     m_preview->settingsRead();
-    m_spell->setOptions(spellOptionsFromStored(settings.spelling.autoAdd, settings.spelling.skipHtml,
-                                                               settings.spelling.suggestCount,
-                                                               settings.spelling.dialogStyle,
-                                                               m_window.programDirectory().path()));
+    applySpellSettings();
     m_pages->StartUp();
+}
+
+void WorkspaceWiring::applySpellSettings()
+{
+    const TesseraSettings::Spelling& spelling = m_window.settings().spelling;
+    m_spell->setOptions(spellOptionsFromStored(spelling.autoAdd, spelling.skipHtml, spelling.suggestCount,
+                                               spelling.dialogStyle, m_window.programDirectory().path()));
 }
 
 bool WorkspaceWiring::dropFiles(const QMimeData* data)

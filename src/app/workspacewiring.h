@@ -40,6 +40,8 @@ public:
     // Runs once the settings are read: the editors take their look, the recent-file list and
     // the AutoLoad page follow.
     void settingsRead();
+    // The spell checker takes the record's spelling settings.
+    void applySpellSettings();
     // Files dropped on the window; returns whether any local file was among them.
     bool dropFiles(const QMimeData* data);
     // Opens pages as File > Open does, in order, the last one active (the command line's and
