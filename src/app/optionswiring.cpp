@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 #include "app/workspacewiring.h"
 #include "custom/general/gensetform.h"
+#include "custom/usercode/usercodeform.h"
 #include "workspace/preview/searchform.h"
 
 OptionsWiring::OptionsWiring(TForm1& window, WorkspaceWiring& workspace)
@@ -12,6 +13,7 @@ OptionsWiring::OptionsWiring(TForm1& window, WorkspaceWiring& workspace)
     , m_workspace(workspace)
 {
     window.commands().setHandler(Command::OptionsGeneralPreferences, [this] { GeneralPreferencesClick(); });
+    window.commands().setHandler(Command::CodesModifyMenuTags, [this] { ModifyMenuTagsClick(); });
 }
 
 void OptionsWiring::GeneralPreferencesClick()
@@ -31,6 +33,17 @@ void OptionsWiring::GeneralPreferencesClick()
     m_window.showCustomTabs();
     m_workspace.preview().controller().setLivePreview(settings.defaults.autoUpdate);
     m_workspace.applySpellSettings();
+}
+
+void OptionsWiring::ModifyMenuTagsClick()
+{
+    TUserCodeForm::Host host;
+    host.filePath = [this](const QString& name) { return m_window.programDirectory().filePath(name); };
+    host.rebuildMenus = [this] { m_workspace.loadUserMenus(); };
+    host.reportFailure = [this](const QString& title, const QString& text) { m_window.reportFailure(title, text); };
+    TUserCodeForm form(host, &m_window);
+    form.FormShow();
+    form.exec();
 }
 
 QString OptionsWiring::findBrowser()

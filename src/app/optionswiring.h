@@ -14,6 +14,7 @@ public:
 
 private:
     void GeneralPreferencesClick();
+    void ModifyMenuTagsClick();
     QString findBrowser();
 
     TForm1& m_window;

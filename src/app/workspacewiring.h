@@ -40,6 +40,8 @@ public:
     // Runs once the settings are read: the editors take their look, the recent-file list and
     // the AutoLoad page follow.
     void settingsRead();
+    // Rebuilds the three user tag menus from their files.
+    void loadUserMenus();
     // The spell checker takes the record's spelling settings.
     void applySpellSettings();
     // Files dropped on the window; returns whether any local file was among them.
@@ -53,7 +55,6 @@ private:
     void wireTagCommands();
     void connectPageSignals();
     void installLifecycleSteps();
-    void loadUserMenus();
     void toggleInternalClipboard();
     void wireSpellCheck();
     void spellCheckRunning(bool running);

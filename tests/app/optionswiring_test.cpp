@@ -4,12 +4,16 @@
 #include "app/workspacewiring.h"
 #include "custom/general/gensetform.h"
 #include "custom/parmform.h"
+#include "custom/usercode/usercodeform.h"
 #include "editor/tledit.h"
 #include "spell/dialogs/tspelldlg.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -127,4 +131,23 @@ TEST_F(WiringFixture, metaAndEmbedMenuItemsWriteTheirTagsAtTheCaret)
     ASSERT_TRUE(window->commands().trigger(Command::CodesEmbed));
 
     EXPECT_EQ(window->webPage()->Text(), QStringLiteral("<META NAME=\"author\" CONTENT=\"Ann\" ><EMBED SRC=\"tune.mid\">"));
+}
+
+TEST_F(WiringFixture, modifyMenuTagsRebuildsTheMenusSorted)
+{
+    whenShown<TUserCodeForm>([](TUserCodeForm& form) {
+        auto* blocks = form.findChild<QPlainTextEdit*>(QStringLiteral("blkhlght.mnu"));
+        EXPECT_EQ(blocks->toPlainText(), QStringLiteral("<CITE>..</CITE> - citation\n"));
+        blocks->setPlainText(QStringLiteral("<Q>..</Q>\n<BLOCKQUOTE>..</BLOCKQUOTE>\n<CITE>..</CITE>"));
+        form.BitBtn1Click();
+    });
+    ASSERT_TRUE(window->commands().trigger(Command::CodesModifyMenuTags));
+
+    QStringList captions;
+    for (QAction* item : window->menus().blockHighlights()->actions())
+        captions << item->text();
+    EXPECT_EQ(captions, (QStringList {QStringLiteral("<BLOCKQUOTE>..</BLOCKQUOTE>"), QStringLiteral("<CITE>..</CITE>"),
+                                      QStringLiteral("<Q>..</Q>")}));
+    EXPECT_EQ(readFile(window->programDirectory().filePath(QStringLiteral("blkhlght.mnu"))),
+              "<Q>..</Q>\r\n<BLOCKQUOTE>..</BLOCKQUOTE>\r\n<CITE>..</CITE>\r\n");
 }
