@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -98,6 +100,20 @@ TEST(GenSetForm, onlyTheUsersCheckOfAutoUpdateWarns)
     EXPECT_TRUE(warnings.isEmpty()) << "unchecking says nothing";
     box->click();
     EXPECT_EQ(warnings, QStringList {TGenSetForm::autoUpdateWarning});
+}
+
+TEST(GenSetForm, enteringTheExtensionListShowsItsHelper)
+{
+    int shown = 0;
+    TGenSetForm::Host host;
+    host.showExtensionHelper = [&shown] { ++shown; };
+    TGenSetForm form(host);
+    form.FormShow({});
+    QFocusEvent enter(QEvent::FocusIn);
+    QCoreApplication::sendEvent(control<QLineEdit>(form, "ValidGraphicExtensions"), &enter);
+    EXPECT_EQ(shown, 0);
+    QCoreApplication::sendEvent(control<QLineEdit>(form, "ValidExtensions"), &enter);
+    EXPECT_EQ(shown, 1);
 }
 
 TEST(GenSetForm, browseButtonsFillTheirFieldOnlyWithAChoice)
