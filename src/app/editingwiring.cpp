@@ -192,7 +192,14 @@ void EditingWiring::wirePageTextCommands()
     connect(&m_attributes, &AttributeEditor::bodyStatementRequested, this, [pageText] { pageText->EditBodyStatementClick(); });
     connect(&m_attributes, &AttributeEditor::pageColourChanged, this,
             [pageText](const QString& name, const QColor& colour) { pageText->rememberPageColour(name, colour); });
-    connect(&m_attributes, &AttributeEditor::parameterSelectionRequested, this, &EditingWiring::showParameterForm);
+    connect(&m_attributes, &AttributeEditor::parameterSelectionRequested, this, [this](const QString& parameter) {
+        const QString name = parameter.toLower();
+        showParameterForm(name == QLatin1String("valign") ? TParmForm::Page::Valign
+                          : name == QLatin1String("size") ? TParmForm::Page::Size
+                                                          : TParmForm::Page::Align);
+    });
+    commands.setHandler(Command::CodesMeta, [this] { showParameterForm(TParmForm::Page::Meta); });
+    commands.setHandler(Command::CodesEmbed, [this] { showParameterForm(TParmForm::Page::Embed); });
 }
 
 TParmForm& EditingWiring::parameterForm()
@@ -215,12 +222,8 @@ TParmForm& EditingWiring::parameterForm()
     return *m_parameterForm;
 }
 
-void EditingWiring::showParameterForm(const QString& parameter)
+void EditingWiring::showParameterForm(TParmForm::Page page)
 {
-    const QString name = parameter.toLower();
-    const TParmForm::Page page = name == QLatin1String("valign") ? TParmForm::Page::Valign
-        : name == QLatin1String("size")                            ? TParmForm::Page::Size
-                                                                   : TParmForm::Page::Align;
     TParmForm& form = parameterForm();
     form.setPage(page);
     form.FormShow(m_window.webPage()->GetSelText());

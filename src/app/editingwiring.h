@@ -1,5 +1,6 @@
 #pragma once
 
+#include "custom/parmform.h"
 #include "workspace/editing/metaeditor.h"
 
 #include <QObject>
@@ -12,7 +13,6 @@ class PageTextCommands;
 class PreviewWiring;
 class TForm1;
 class TLEdit;
-class TParmForm;
 class TagInserter;
 
 // Joins the editing, search and clean-up commands to the main window: the editors' own
@@ -39,7 +39,7 @@ private:
     void setBookmark(int number);
     void goToBookmark(int number);
     TParmForm& parameterForm();
-    void showParameterForm(const QString& parameter);
+    void showParameterForm(TParmForm::Page page);
 
     TForm1& m_window;
     TagInserter& m_tags;

@@ -489,17 +489,21 @@ void TForm1::installLifecycleSteps()
     });
 }
 
+void TForm1::showCustomTabs()
+{
+    for (int i = 0; i < TesseraSettings::customTabCount; ++i)
+        m_powerBook->setTabVisible(firstCustomTab + i, customTabShown(m_settings, i));
+}
+
 void TForm1::applyReadSettings()
 {
     const WindowPlacement placement = windowPlacement(m_settings);
     applySplitDirection(placement.splitDirection);
-    // Custom tabs: hide those not shown, set the captions given.
     for (int i = 0; i < 4; ++i) {
-        const int tab = firstCustomTab + i;
         if (!customTabCaption(m_settings, i).isEmpty())
-            m_powerBook->setTabText(tab, customTabCaption(m_settings, i));
-        m_powerBook->setTabVisible(tab, customTabShown(m_settings, i));
+            m_powerBook->setTabText(firstCustomTab + i, customTabCaption(m_settings, i));
     }
+    showCustomTabs();
     if (placement.width > 0) {
         if (placement.maximized)
             setWindowState(windowState() | Qt::WindowMaximized);

@@ -61,6 +61,9 @@ public:
     // The project outline, joined to the window's menus.
     ProjectsWiring& projects() const { return *m_projects; }
 
+    // Shows each custom tab of the tool book whose setting says so and hides the others.
+    void showCustomTabs();
+
     TLEdit* webPage() const { return m_webPage; }
     TLEdit* spareEditor() const { return m_spareEditor; }
     // The editor that editing commands act on: the internal clipboard when it has the focus.

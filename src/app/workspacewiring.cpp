@@ -1,6 +1,7 @@
 #include "app/workspacewiring.h"
 
 #include "app/editingwiring.h"
+#include "app/optionswiring.h"
 #include "app/pagetabbar.h"
 #include "app/previewwiring.h"
 #include "app/tform1.h"
@@ -90,6 +91,7 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
     connectPageSignals();
     installLifecycleSteps();
     window.setCloseAllPages([this] { m_pages->CloseAllPages(); });
+    new OptionsWiring(window, *this);
 }
 
 WorkspaceWiring::~WorkspaceWiring() = default;
@@ -234,13 +236,18 @@ void WorkspaceWiring::settingsRead()
     applyEditorSettings(settings, *m_window.webPage());
     m_window.spareEditor()->setWordWrap(settings.defaults.wordwrap);
     m_preview->settingsRead();
-    SpellOptions spelling = spellOptionsFromStored(settings.spelling.autoAdd, settings.spelling.skipHtml,
-                                                   settings.spelling.suggestCount, settings.spelling.dialogStyle,
-                                                   m_window.programDirectory().path());
-    spelling.classicSuggestions = settings.spelling.classicSuggestions;
-    spelling.dictionaryName = settings.spelling.dictionaryName;
-    m_spell->setOptions(spelling);
+    applySpellSettings();
     m_pages->StartUp();
+}
+
+void WorkspaceWiring::applySpellSettings()
+{
+    const TesseraSettings::Spelling& stored = m_window.settings().spelling;
+    SpellOptions spelling = spellOptionsFromStored(stored.autoAdd, stored.skipHtml, stored.suggestCount,
+                                                   stored.dialogStyle, m_window.programDirectory().path());
+    spelling.classicSuggestions = stored.classicSuggestions;
+    spelling.dictionaryName = stored.dictionaryName;
+    m_spell->setOptions(spelling);
 }
 
 bool WorkspaceWiring::dropFiles(const QMimeData* data)

@@ -42,6 +42,10 @@ public:
     // Runs once the settings are read: the editors take their look, the recent-file list and
     // the AutoLoad page follow.
     void settingsRead();
+    // Rebuilds the three user tag menus from their files.
+    void loadUserMenus();
+    // The spell checker takes the record's spelling settings.
+    void applySpellSettings();
     // Files dropped on the window; returns whether any local file was among them.
     bool dropFiles(const QMimeData* data);
     // Opens pages as File > Open does, in order, the last one active (the command line's and
@@ -53,7 +57,6 @@ private:
     void wireTagCommands();
     void connectPageSignals();
     void installLifecycleSteps();
-    void loadUserMenus();
     void toggleInternalClipboard();
     void wireSpellCheck();
     void spellCheckRunning(bool running);

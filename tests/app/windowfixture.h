@@ -72,12 +72,14 @@ protected:
                                                         m_root.filePath(QStringLiteral("share/tessera")));
         environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
         environment.makePagePrompts = [this] { return std::make_unique<ScriptedPrompts>(&asked, &answer); };
-        environment.makePageFileDialogs = [this] { return std::make_unique<ChosenFile>(&chosen); };
+        if (!environment.makePageFileDialogs)
+            environment.makePageFileDialogs = [this] { return std::make_unique<ChosenFile>(&chosen); };
         window = std::make_unique<TForm1>(environment);
         window->show();
     }
 
-    // Settings a test starts with, written before the window reads them.
+    // Settings a test starts with, written before the window reads them; a test may also give
+    // its own file dialogs here.
     virtual void adjustSettings(QSettings&) {}
 
     QString page(const QString& name, const QByteArray& contents)
