@@ -8,6 +8,7 @@
 #include <memory>
 
 class AttributeEditor;
+class CustomWiring;
 class EditingWiring;
 class PageManager;
 class PreviewWiring;
@@ -36,6 +37,7 @@ public:
     PreviewWiring& preview() const { return *m_preview; }
     EditingWiring& editing() const { return *m_editing; }
     SpellCheckCommand& spellCheck() const { return *m_spell; }
+    CustomWiring& custom() const { return *m_custom; }
 
     // Runs once the settings are read: the editors take their look, the recent-file list and
     // the AutoLoad page follow.
@@ -70,5 +72,6 @@ private:
     PreviewWiring* m_preview = nullptr;
     EditingWiring* m_editing = nullptr;
     SpellCheckCommand* m_spell = nullptr;
+    CustomWiring* m_custom = nullptr;
     bool m_spareShown = false;
 };
