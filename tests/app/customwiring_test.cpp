@@ -155,9 +155,6 @@ TEST_F(CustomFixture, SpecialTabStartsWithTheTenDefaults)
     }
     EXPECT_EQ(captions, QStringList({"\u00a9", "\u00ae", "\u2122", "\u00bc", "\u00bd", "\u00be", "\u00a7", "<", ">", "&&"}));
     EXPECT_EQ(special(9)->font().pointSize(), 11);
-    QSettings settings;
-    EXPECT_TRUE(settings.value(QStringLiteral("SpecialCharacters/Setup")).toBool());
-    EXPECT_EQ(settings.value(QStringLiteral("SpecialCharacters/Spec3")).toString(), QStringLiteral("\u2122|&#153;"));
 
     pageWith(QStringLiteral("x"));
     special(9)->click();

@@ -75,17 +75,4 @@ TEST(TCustomButtonForm, UnreadableFileIsNeverOverwritten)
     EXPECT_TRUE(first.readAll().startsWith("A|A|0|0\r\n||0|0\r\n"));
 }
 
-TEST(TCustomButtonForm, LongFilesKeepEveryLine)
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("page1.btn")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("x|y|0|0\r\n").repeated(21));
-    file.close();
-    TCustomButtonForm form({QStringLiteral("Mine")}, inside(dir.path()));
-    EXPECT_EQ(form.lines(0).size(), 21);
-    EXPECT_EQ(form.lines(1).size(), 19);
-    EXPECT_EQ(form.tabCaptions(), QStringList({"Mine", "Custom 2", "Custom 3", "Custom 4"}));
-}
-
 } // namespace
