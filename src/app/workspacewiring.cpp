@@ -1,5 +1,6 @@
 #include "app/workspacewiring.h"
 
+#include "app/customwiring.h"
 #include "app/editingwiring.h"
 #include "app/optionswiring.h"
 #include "app/pagetabbar.h"
@@ -84,6 +85,7 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
 
     m_preview = new PreviewWiring(window, *m_pages);
     m_editing = new EditingWiring(window, *m_tags, *m_attributes, *m_preview, host.pageDirectory);
+    m_custom = new CustomWiring(window, *m_tags, *m_toolBook->alignmentPopup(), this);
 
     wirePageCommands();
     wireTagCommands();

@@ -8,6 +8,7 @@
 #include <memory>
 
 class AttributeEditor;
+class CustomWiring;
 class EditingWiring;
 class PageManager;
 class PreviewWiring;
@@ -38,6 +39,7 @@ public:
     SpellCheckCommand& spellCheck() const { return *m_spell; }
     // The message boxes of page handling, which the project outline shares.
     PagePrompts& prompts() const { return *m_prompts; }
+    CustomWiring& custom() const { return *m_custom; }
 
     // Runs once the settings are read: the editors take their look, the recent-file list and
     // the AutoLoad page follow.
@@ -75,5 +77,6 @@ private:
     PreviewWiring* m_preview = nullptr;
     EditingWiring* m_editing = nullptr;
     SpellCheckCommand* m_spell = nullptr;
+    CustomWiring* m_custom = nullptr;
     bool m_spareShown = false;
 };

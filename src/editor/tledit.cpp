@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QInputMethodEvent>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
@@ -65,6 +66,11 @@ protected:
         return QsciScintilla::event(event);
     }
     void keyPressEvent(QKeyEvent* event) override { m_owner->handleKeyPress(event); }
+    void inputMethodEvent(QInputMethodEvent* event) override
+    {
+        if (!m_owner->handleCommittedCharacter(event))
+            QsciScintilla::inputMethodEvent(event);
+    }
     void resizeEvent(QResizeEvent* event) override
     {
         QsciScintilla::resizeEvent(event);
@@ -996,6 +1002,19 @@ void TLEdit::releaseKeys(const QList<QKeySequence>& chords)
 bool TLEdit::isReleased(const QKeyEvent* event) const
 {
     return m_releasedKeys.contains(keyCombination(event));
+}
+
+bool TLEdit::handleCommittedCharacter(QInputMethodEvent* event)
+{
+    // Dead keys, compose and input methods deliver letters as a commit rather than a key press;
+    // a single committed character is offered to the owner as if it had been typed.
+    if (!event->preeditString().isEmpty() || event->replacementLength() != 0 || event->commitString().size() != 1)
+        return false;
+    TLEditKeyPress press { 0, Qt::NoModifier, event->commitString(), false };
+    Q_EMIT OnKeyPress(&press);
+    if (press.swallowed)
+        event->accept();
+    return press.swallowed;
 }
 
 void TLEdit::handleKeyPress(QKeyEvent* event)

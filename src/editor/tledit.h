@@ -17,6 +17,7 @@
 
 class QDragMoveEvent;
 class QDropEvent;
+class QInputMethodEvent;
 class QKeyEvent;
 class QsciLexerHTML;
 class QsciScintilla;
@@ -247,7 +248,8 @@ Q_SIGNALS:
     void OnLostFocus();
     void OnHorzScroll();
     void OnVertScroll();
-    // Before the editor acts on a key press.
+    // Before the editor acts on a key press, or on a single character committed by an input
+    // method (then with key 0).
     void OnKeyPress(TLEditKeyPress* keyPress);
     void OnKeyUp();
     void OnMouseDown();
@@ -277,6 +279,8 @@ private:
     bool isReleased(const QKeyEvent* event) const;
     void textModified(int modificationType);
     void handleKeyPress(QKeyEvent* event);
+    // Returns whether the owner took the committed character.
+    bool handleCommittedCharacter(QInputMethodEvent* event);
     void handleDoubleClick();
     void readText(const QByteArray& bytes);
     void applyLook();

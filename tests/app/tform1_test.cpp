@@ -123,7 +123,8 @@ TEST(TForm1, StartupShowAndShutdownRunInOrder)
     fixture.steps.clear();
     window->show();
     EXPECT_EQ(fixture.steps, names({LifecycleStep::ApplyDefaultWidth, LifecycleStep::ShowInsertMode,
-                                    LifecycleStep::CopyEditorSettings, LifecycleStep::LoadInternalClipboard}));
+                                    LifecycleStep::CopyEditorSettings, LifecycleStep::BuildCustomButtons,
+                                    LifecycleStep::LoadInternalClipboard}));
     EXPECT_EQ(window->statusPanel(1)->text(), strings::insertMode);
     // Without a stored width the window opens wide enough for the whole Font tab, as far as the
     // screen allows.

@@ -7,23 +7,35 @@
 
 namespace AlignmentItems {
 
-Items forTag(const QString& tagName)
+Items alignedPairs(const QString& tagName)
 {
     Items items;
+    items.captions << QStringLiteral("<%1></%1>").arg(tagName);
+    for (const char* side : {"left", "center", "right"})
+        items.captions << QStringLiteral("<%1 ALIGN=\"%2\"></%1>").arg(tagName, QLatin1String(side));
+    return items;
+}
+
+Items clearedSingles(const QString& tagName)
+{
+    Items items;
+    items.action = Action::Text;
+    for (const char* format : {"<%1>", "<%1 CLEAR=\"left\">", "<%1 CLEAR=\"all\">", "<%1 CLEAR=\"right\">"})
+        items.captions << QString::fromLatin1(format).arg(tagName);
+    return items;
+}
+
+Items forTag(const QString& tagName)
+{
     const QString t = tagName.trimmed().toUpper();
-    if (t == QLatin1String("BR")) {
-        items.action = Action::Text;
-        for (const char* format : {"<%1>", "<%1 CLEAR=\"left\">", "<%1 CLEAR=\"all\">", "<%1 CLEAR=\"right\">"})
-            items.captions << QString::fromLatin1(format).arg(t);
-    } else if (t == QLatin1String("HR")) {
-        items.captions << QStringLiteral("<%1>").arg(t);
-        for (const char* side : {"left", "center", "right"})
-            items.captions << QStringLiteral("<%1 ALIGN=\"%2\" SIZE=\"2\" WIDTH=\"100%\">").arg(t, QLatin1String(side));
-    } else {
-        items.captions << QStringLiteral("<%1></%1>").arg(t);
-        for (const char* side : {"left", "center", "right"})
-            items.captions << QStringLiteral("<%1 ALIGN=\"%2\"></%1>").arg(t, QLatin1String(side));
-    }
+    if (t == QLatin1String("BR"))
+        return clearedSingles(t);
+    if (t != QLatin1String("HR"))
+        return alignedPairs(t);
+    Items items;
+    items.captions << QStringLiteral("<%1>").arg(t);
+    for (const char* side : {"left", "center", "right"})
+        items.captions << QStringLiteral("<%1 ALIGN=\"%2\" SIZE=\"2\" WIDTH=\"100%\">").arg(t, QLatin1String(side));
     return items;
 }
 
@@ -44,8 +56,12 @@ AlignmentPopup::~AlignmentPopup()
 
 void AlignmentPopup::rebuild(const QString& tagName)
 {
+    rebuild(AlignmentItems::forTag(tagName));
+}
+
+void AlignmentPopup::rebuild(const AlignmentItems::Items& items)
+{
     m_menu->clear();
-    const AlignmentItems::Items items = AlignmentItems::forTag(tagName);
     for (const QString& caption : items.captions) {
         QAction* action = m_menu->addAction(caption);
         const bool asText = items.action == AlignmentItems::Action::Text;
@@ -60,7 +76,12 @@ void AlignmentPopup::rebuild(const QString& tagName)
 
 void AlignmentPopup::showBelow(QWidget* button, const QString& tagName)
 {
-    rebuild(tagName);
+    showBelow(button, AlignmentItems::forTag(tagName));
+}
+
+void AlignmentPopup::showBelow(QWidget* button, const AlignmentItems::Items& items)
+{
+    rebuild(items);
     const QPoint below = button ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos();
     m_menu->popup(below);
 }
