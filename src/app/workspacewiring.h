@@ -43,6 +43,9 @@ public:
     // Files dropped on the window; returns whether any local file was among them.
     bool dropFiles(const QMimeData* data);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void wirePageCommands();
     void wireTagCommands();

@@ -29,6 +29,19 @@ struct ScriptedPrompts : PagePrompts {
     void error(const QString& text) override { *asked << text; }
     bool warning(const QString& text) override { *asked << text; return *answer; }
     bool confirmation(const QString& text) override { *asked << text; return *answer; }
+    QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>& backups) override
+    {
+        for (const OrphanSwapFile& backup : backups)
+            *asked << QStringLiteral("recover: ") + backup.pageFile;
+        return recoveryAnswers ? *recoveryAnswers : QList<RecoveryAnswer>{};
+    }
+    OutsideChangeAnswer outsideChange(const QString& text) override
+    {
+        *asked << text;
+        return outsideAnswer ? *outsideAnswer : OutsideChangeAnswer::Cancel;
+    }
+    const QList<RecoveryAnswer>* recoveryAnswers = nullptr;
+    const OutsideChangeAnswer* outsideAnswer = nullptr;
 };
 
 // Picks the file a test names, as if the user had chosen it.

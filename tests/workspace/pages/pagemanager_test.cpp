@@ -41,6 +41,17 @@ public:
         shown.append("confirmation: " + text);
         return answer();
     }
+    QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>& backups) override
+    {
+        for (const OrphanSwapFile& backup : backups)
+            shown.append("recover: " + backup.pageFile);
+        return recoveryAnswers;
+    }
+    OutsideChangeAnswer outsideChange(const QString& text) override
+    {
+        shown.append("outside change: " + text);
+        return outsideAnswer;
+    }
     bool answer()
     {
         if (answers.empty())
@@ -51,6 +62,8 @@ public:
     }
     QStringList shown;
     std::deque<bool> answers;
+    QList<RecoveryAnswer> recoveryAnswers;
+    OutsideChangeAnswer outsideAnswer = OutsideChangeAnswer::Cancel;
 };
 
 class FakeDialogs : public PageFileDialogs
@@ -433,18 +446,19 @@ TEST_F(PagesTest, closeAllStopsAtTheFirstPageKeptOpen)
     EXPECT_EQ(readBytes(second), "b");
 }
 
-TEST_F(PagesTest, saveAsLowerCasesTheFileNameOnly)
+TEST_F(PagesTest, saveAsKeepsTheNameAsTyped)
 {
     const QString page = write("Mixed/Page.htm", "x");
     ASSERT_TRUE(pages->LoadFile(page, true));
     dialogs.saveAnswer = QDir(work.path()).filePath("Mixed/Saved Copy.HTM");
     EXPECT_TRUE(pages->SaveAs1Click());
-    const QString saved = QDir(work.path()).filePath("Mixed/saved copy.htm");
+    const QString saved = QDir(work.path()).filePath("Mixed/Saved Copy.HTM");
     EXPECT_EQ(dialogs.offeredFilter, "HTML Documents|*.htm;*.html|Frame Settings|*.set");
     EXPECT_EQ(dialogs.offeredIndex, 1);
     EXPECT_EQ(readBytes(saved), "x");
     EXPECT_EQ(pages->currentFile(), saved);
-    EXPECT_EQ(tabLabels(), QStringList{"saved copy.htm"});
+    EXPECT_FALSE(QFileInfo::exists(QDir(work.path()).filePath("Mixed/saved copy.htm")));
+    EXPECT_EQ(tabLabels(), QStringList{"Saved Copy.HTM"});
     EXPECT_EQ(pages->caption(), formCaption(saved));
     EXPECT_EQ(pages->recentFiles().first(), saved);
     EXPECT_FALSE(pages->page(0).inProject);
@@ -489,9 +503,10 @@ TEST_F(PagesTest, failedSavesSayWhyAndKeepEverything)
     type("edit ");
     ASSERT_TRUE(QDir(QFileInfo(page).absolutePath()).removeRecursively());
     EXPECT_FALSE(pages->Save1Click());
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_TRUE(prompts.shown[0].startsWith("error: Could not write " + page + ":\n"));
-    EXPECT_GT(prompts.shown[0].split('\n').value(1).size(), 0);
+    ASSERT_EQ(prompts.shown.size(), 2);
+    EXPECT_EQ(prompts.shown[0], "confirmation: " + PageTexts::deletedSaveQuestion(page));
+    EXPECT_TRUE(prompts.shown[1].startsWith("error: Could not write " + page + ":\n"));
+    EXPECT_GT(prompts.shown[1].split('\n').value(1).size(), 0);
     EXPECT_TRUE(editor.modified());
     EXPECT_TRUE(pages->saveEnabled());
 
