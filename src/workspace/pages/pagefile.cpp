@@ -24,7 +24,8 @@ bool hasSeveralLinks(const QString& path)
 bool writeInPlace(const QString& path, const QByteArray& bytes, QString* errorString)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+        || file.write(bytes) != bytes.size()) {
         if (errorString)
             *errorString = file.errorString();
         return false;
@@ -69,7 +70,9 @@ bool PageFile::write(const QString& path, const QByteArray& bytes, QString* erro
     if (hasSeveralLinks(path))
         return writeInPlace(path, bytes, errorString);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a short write (a full disk) shows in the count instead of passing unseen
+    // at the commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (errorString)
             *errorString = file.errorString();
         return false;
