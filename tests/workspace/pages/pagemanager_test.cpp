@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QTabBar>
+#include <QTest>
 #include <QTemporaryDir>
 #include <Qsci/qsciscintilla.h>
 
@@ -681,3 +682,164 @@ TEST_F(PagesTest, editorChangeEnablesSave)
 }
 
 } // namespace
+
+// Two pages edited, the second active, then the run ends without closing them.
+class RecoveryTest : public PagesTest
+{
+protected:
+    void SetUp() override
+    {
+        PagesTest::SetUp();
+        first = write("a.htm", "alpha");
+        second = write("b.htm", "beta");
+        ASSERT_TRUE(pages->LoadFile(first, false));
+        type("1 ");
+        ASSERT_TRUE(pages->LoadFile(second, false));
+        type("2 ");
+        pages->backupActivePage();
+        ASSERT_EQ(readBytes(first + "_"), "1 alpha");
+        ASSERT_EQ(readBytes(second + "_"), "2 beta");
+        pages.reset();
+        while (tabs.count() > 0)
+            tabs.removeTab(0);
+        prompts.shown.clear();
+        makeManager();
+    }
+    QString first, second;
+};
+
+TEST_F(RecoveryTest, eachAnswerDoesWhatItSays)
+{
+    prompts.recoveryAnswers = {RecoveryAnswer::Recover, RecoveryAnswer::Discard};
+    pages->StartUp();
+    EXPECT_EQ(prompts.shown, (QStringList{"recover: " + first, "recover: " + second}));
+    EXPECT_EQ(tabLabels(), QStringList{"a.htm *"});
+    EXPECT_EQ(editorText(), "1 alpha");
+    EXPECT_TRUE(editor.modified());
+    EXPECT_TRUE(pages->saveEnabled());
+    EXPECT_FALSE(QFileInfo::exists(second + "_"));
+    EXPECT_EQ(readBytes(second), "beta");
+    // Undo gives back the page as it is on disk; the recovered text saves byte for byte.
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_EQ(readBytes(first), "1 alpha");
+    // The recovered backup is this run's own now, and goes with the page.
+    EXPECT_TRUE(pages->CloseActivePage());
+    EXPECT_TRUE(QDir(work.path()).entryList({"*_*"}, QDir::Files).isEmpty());
+}
+
+TEST_F(RecoveryTest, decideLaterNeverTouchesTheBackup)
+{
+    prompts.recoveryAnswers = {RecoveryAnswer::DecideLater, RecoveryAnswer::DecideLater};
+    pages->StartUp();
+    EXPECT_EQ(tabs.count(), 0);
+
+    // Opening the page asks again; deciding later opens it from disk.
+    prompts.shown.clear();
+    ASSERT_TRUE(pages->LoadFile(first, false));
+    EXPECT_EQ(prompts.shown, QStringList{"recover: " + first});
+    EXPECT_EQ(editorText(), "alpha");
+    type("new ");
+    pages->backupActivePage();
+    ASSERT_TRUE(pages->LoadFile(write("c.htm", "gamma"), false));
+    tabs.setCurrentIndex(0);
+    EXPECT_TRUE(pages->CloseActivePage());
+    EXPECT_EQ(readBytes(first + "_"), "1 alpha");
+    EXPECT_EQ(readBytes(second + "_"), "2 beta");
+    EXPECT_FALSE(QFileInfo::exists(first + "_1"));
+}
+
+TEST_F(RecoveryTest, aBackupEqualToItsPageGoesWithoutAQuestion)
+{
+    write("a.htm", "1 alpha");
+    prompts.recoveryAnswers = {RecoveryAnswer::DecideLater};
+    pages->StartUp();
+    EXPECT_EQ(prompts.shown, QStringList{"recover: " + second});
+    EXPECT_FALSE(QFileInfo::exists(first + "_"));
+    EXPECT_TRUE(QFileInfo::exists(second + "_"));
+}
+
+TEST_F(PagesTest, theActivePageIsBackedUpOnceTypingPauses)
+{
+    using namespace std::chrono_literals;
+    const QString page = write("a.htm", "alpha");
+    ASSERT_TRUE(pages->LoadFile(page, false));
+    pages->pageBackup().setDelays(20ms, 10s);
+    type("x");
+    EXPECT_FALSE(QFileInfo::exists(page + "_"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(page + "_"); }, 2000));
+    EXPECT_EQ(readBytes(page + "_"), "xalpha");
+
+    // Steady typing still gets a copy after the longest wait.
+    pages->pageBackup().setDelays(10s, 50ms);
+    type("y");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readBytes(page + "_") == "xyalpha"; }, 2000));
+
+    // Saving makes the page the copy.
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_FALSE(QFileInfo::exists(page + "_"));
+}
+
+TEST_F(PagesTest, aFailedBackupIsToldOnceInTheStatusBar)
+{
+    const QString page = write("gone/a.htm", "alpha");
+    ASSERT_TRUE(pages->LoadFile(page, false));
+    ASSERT_TRUE(QDir(QFileInfo(page).absolutePath()).removeRecursively());
+    type("x");
+    pages->backupActivePage();
+    EXPECT_TRUE(pages->statusText().startsWith("The backup " + page + "_ could not be written"));
+    auto statuses = record<QString>(pages.get(), &PageManager::statusTextChanged);
+    pages->backupActivePage();
+    EXPECT_TRUE(statuses->isEmpty());
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(editorText(), "xalpha");
+}
+
+TEST_F(PagesTest, saveAsksBeforeOverwritingAnotherProgramsChange)
+{
+    struct Case {
+        const char* name;
+        OutsideChangeAnswer answer;
+        bool saved;
+        QByteArray onDisk;
+        QString inEditor;
+    };
+    const Case cases[] = {
+        {"overwrite", OutsideChangeAnswer::Overwrite, true, "mine theirs", "mine theirs"},
+        {"reload", OutsideChangeAnswer::Reload, false, "changed by them", "changed by them"},
+        {"cancel", OutsideChangeAnswer::Cancel, false, "changed by them", "mine theirs"},
+    };
+    for (const Case& c : cases) {
+        const QString page = write(QString(c.name) + ".htm", "theirs");
+        ASSERT_TRUE(pages->LoadFile(page, false));
+        type("mine ");
+        write(QString(c.name) + ".htm", "changed by them");
+        prompts.shown.clear();
+        prompts.outsideAnswer = c.answer;
+        EXPECT_EQ(pages->Save1Click(), c.saved) << c.name;
+        EXPECT_EQ(prompts.shown, QStringList{"outside change: " + PageTexts::changedOnDisk(page)}) << c.name;
+        EXPECT_EQ(readBytes(page), c.onDisk) << c.name;
+        EXPECT_EQ(editorText(), c.inEditor) << c.name;
+        if (c.answer == OutsideChangeAnswer::Reload) {
+            editor.scintilla()->undo();
+            EXPECT_EQ(editorText(), "mine theirs") << "the editor's changes stay in undo";
+        }
+    }
+
+    // A file only touched, or not changed at all, saves without a word.
+    const QString page = write("touched.htm", "same");
+    ASSERT_TRUE(pages->LoadFile(page, false));
+    write("touched.htm", "same");
+    prompts.shown.clear();
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_TRUE(prompts.shown.isEmpty());
+
+    // A deleted file is written back only when the user says so.
+    ASSERT_TRUE(QFile::remove(page));
+    prompts.answers = {false};
+    EXPECT_FALSE(pages->Save1Click());
+    EXPECT_FALSE(QFileInfo::exists(page));
+    EXPECT_EQ(prompts.shown, QStringList{"confirmation: " + PageTexts::deletedSaveQuestion(page)});
+    prompts.answers = {true};
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_EQ(readBytes(page), "same");
+}
