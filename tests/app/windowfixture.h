@@ -88,7 +88,12 @@ protected:
         environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),
                                                         m_root.filePath(QStringLiteral("share/tessera")));
         environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
-        environment.makePagePrompts = [this] { return std::make_unique<ScriptedPrompts>(&asked, &answer); };
+        environment.makePagePrompts = [this] {
+            auto prompts = std::make_unique<ScriptedPrompts>(&asked, &answer);
+            prompts->recoveryAnswers = &recoveryAnswers;
+            prompts->outsideAnswer = &outsideAnswer;
+            return prompts;
+        };
         environment.makePageFileDialogs = [this] { return std::make_unique<ChosenFile>(&chosen); };
         window = std::make_unique<TForm1>(environment);
         window->show();
@@ -114,6 +119,8 @@ protected:
     TForm1Environment environment;
     QStringList asked;
     bool answer = true;
+    QList<RecoveryAnswer> recoveryAnswers;
+    OutsideChangeAnswer outsideAnswer = OutsideChangeAnswer::Cancel;
     QString chosen;
     std::unique_ptr<TForm1> window;
 };
