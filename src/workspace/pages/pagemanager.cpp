@@ -122,7 +122,10 @@ bool PageManager::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-PageManager::~PageManager() = default;
+PageManager::~PageManager()
+{
+    finishBackup();
+}
 
 void PageManager::setHelperHandler(std::function<void(int)> showHelper)
 {
@@ -391,6 +394,7 @@ bool PageManager::writeEditorTo(const QString& fileName, const PageFormat& forma
         record.disk = PageFile::stamp(fileName, bytes);
         record.askedAbout = {};
         // The page on disk is the copy now; an older backup would only offer stale text after a crash.
+        finishBackup();
         m_pageBackup.cancel();
         m_swapFiles.remove(swapFileOf(record));
     }
@@ -452,6 +456,7 @@ void PageManager::reloadActivePage()
     m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
     m_editor->setModified(false);
     setSaveEnabled(false);
+    finishBackup();
     m_pageBackup.cancel();
     m_swapFiles.remove(swapFileOf(record));
     emit previewUpdateRequested();
@@ -624,6 +629,7 @@ void PageManager::recoverPage(const OrphanSwapFile& backup)
     PageRecord& record = m_pages.at(m_active);
     // The backup becomes this run's swap file for the page; a copy this run made under another
     // name is not needed any more.
+    finishBackup();
     m_swapFiles.takeOver(backup);
     if (!samePageFile(swapFileOf(record), backup.swapFile))
         m_swapFiles.remove(swapFileOf(record));
@@ -635,21 +641,40 @@ void PageManager::recoverPage(const OrphanSwapFile& backup)
     emit previewScrollRequested(0);
 }
 
+// The editor gives a copy of its text at once; writing it to disk, which may wait on the disk
+// for longer than a frame, happens on a worker thread.
 void PageManager::backupActivePage()
 {
+    finishBackup();
     if (m_active < 0 || m_active >= m_pages.count())
         return;
-    PageRecord& record = m_pages.at(m_active);
-    const QString swap = swapFileOf(record);
-    QString error;
-    if (m_swapFiles.write(swap, pageBytes(), &error, record.fileName)) {
+    const PageRecord& record = m_pages.at(m_active);
+    m_backupJob = std::async(std::launch::async, [this, swap = swapFileOf(record), page = record.fileName,
+                                                  bytes = pageBytes()] {
+        BackupResult result{swap, page, false, {}};
+        result.written = m_swapFiles.write(swap, bytes, &result.error, page);
+        QMetaObject::invokeMethod(this, &PageManager::finishBackup, Qt::QueuedConnection);
+        return result;
+    });
+}
+
+void PageManager::finishBackup()
+{
+    if (!m_backupJob.valid())
+        return;
+    const BackupResult result = m_backupJob.get();
+    const int index = m_pages.indexOfFile(result.pageFile);
+    if (index < 0)
+        return;
+    PageRecord& record = m_pages.at(index);
+    if (result.written) {
         record.swapFailureReported = false;
         return;
     }
     // Typing goes on whatever happens here: the status bar says it once, no box interrupts.
     if (!record.swapFailureReported) {
         record.swapFailureReported = true;
-        setStatusText(PageTexts::backupFailed(swap, error));
+        setStatusText(PageTexts::backupFailed(result.swapFile, result.error));
     }
 }
 
@@ -662,6 +687,7 @@ void PageManager::backupScratch()
 
 void PageManager::writeSwapFile(PageRecord& record)
 {
+    finishBackup();
     const QString swap = swapFileOf(record);
     QString error;
     if (m_swapFiles.write(swap, PageCodec::encode(record.heldText, record.format.encoding), &error, record.fileName)) {
@@ -743,6 +769,7 @@ bool PageManager::CloseActivePage()
         return false;
 
     const int closing = m_active;
+    finishBackup();
     m_pageBackup.cancel();
     m_swapFiles.remove(swapFileOf(m_pages.at(closing)));
     ClearPage();
@@ -822,6 +849,7 @@ void PageManager::WebPageTabsMouseUp()
     const PageFormat format = m_pages.at(m_active).format;
     const QByteArray bytes = PageCodec::encode(editorBytes(m_editor), format.encoding);
     QStringList failures;
+    finishBackup();
     const QString swap = swapFileOf(m_pages.at(m_active));
     for (const QString& target : {swap, QDir(directory).filePath(QString::fromLatin1(PageTexts::browserCopyFileName))}) {
         QString error;

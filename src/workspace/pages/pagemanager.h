@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <future>
 
 class PageFileDialogs;
 class QMimeData;
@@ -66,8 +67,10 @@ public:
     // After the settings are read: backups left by a run that ended abruptly are offered for
     // recovery, then the recent-file menu from the settings, then the AutoLoad page.
     void StartUp();
-    // The active page's text to its swap file, so a crash cannot take it.
+    // The active page's text to its swap file, so a crash cannot take it. The file is written
+    // in the background; `finishBackup` waits for it and reports a failure.
     void backupActivePage();
+    void finishBackup();
     // Asks what to do when another program changed or deleted the active page's file.
     void checkActivePageOnDisk();
 
@@ -170,6 +173,13 @@ private:
     bool m_saveEnabled = false;
     bool m_recovering = false;
     bool m_checkingDisk = false;
+    struct BackupResult {
+        QString swapFile;
+        QString pageFile;
+        bool written = false;
+        QString error;
+    };
+    std::future<BackupResult> m_backupJob;
     BackupSchedule m_pageBackup;
     BackupSchedule m_scratchBackup;
     QString m_currentFile;

@@ -71,6 +71,7 @@ bool SwapFileRegistry::runIsAlive(const QString& run) const
 
 bool SwapFileRegistry::owns(const QString& path) const
 {
+    const QMutexLocker locker(&m_mutex);
     const auto found = m_written.constFind(key(path));
     return found != m_written.constEnd() && found->run == m_run && QFileInfo::exists(path)
         && found->stamp == stampOf(path);
@@ -84,12 +85,14 @@ bool SwapFileRegistry::isOrphan(const QString& path, const Entry& entry) const
 
 bool SwapFileRegistry::mayWrite(const QString& path) const
 {
+    const QMutexLocker locker(&m_mutex);
     return !QFileInfo::exists(path) || owns(path);
 }
 
 bool SwapFileRegistry::write(const QString& path, const QByteArray& bytes, QString* errorString,
                              const QString& pageFile)
 {
+    const QMutexLocker locker(&m_mutex);
     const bool claimed = !owns(path);
     if (claimed) {
         // Claim the name atomically: NewOnly fails if anything is there or appears meanwhile.
@@ -117,12 +120,14 @@ bool SwapFileRegistry::write(const QString& path, const QByteArray& bytes, QStri
 
 void SwapFileRegistry::adopt(const QString& path)
 {
+    const QMutexLocker locker(&m_mutex);
     record(path, QString());
     save();
 }
 
 bool SwapFileRegistry::remove(const QString& path)
 {
+    const QMutexLocker locker(&m_mutex);
     if (!QFileInfo::exists(path)) {
         if (m_written.contains(key(path))) {
             forget(path);
@@ -139,6 +144,7 @@ bool SwapFileRegistry::remove(const QString& path)
 
 QList<OrphanSwapFile> SwapFileRegistry::orphans() const
 {
+    const QMutexLocker locker(&m_mutex);
     QList<OrphanSwapFile> found;
     for (auto it = m_written.constBegin(); it != m_written.constEnd(); ++it) {
         if (isOrphan(it.key(), *it))
@@ -151,6 +157,7 @@ QList<OrphanSwapFile> SwapFileRegistry::orphans() const
 
 QList<OrphanSwapFile> SwapFileRegistry::orphansOf(const QString& pageFile) const
 {
+    const QMutexLocker locker(&m_mutex);
     QList<OrphanSwapFile> found = orphans();
     const QString page = key(pageFile);
     found.removeIf([&](const OrphanSwapFile& orphan) { return key(orphan.pageFile) != page; });
@@ -159,6 +166,7 @@ QList<OrphanSwapFile> SwapFileRegistry::orphansOf(const QString& pageFile) const
 
 void SwapFileRegistry::takeOver(const OrphanSwapFile& orphan)
 {
+    const QMutexLocker locker(&m_mutex);
     const auto found = m_written.find(key(orphan.swapFile));
     if (found == m_written.end() || !isOrphan(found.key(), *found))
         return;
@@ -168,6 +176,7 @@ void SwapFileRegistry::takeOver(const OrphanSwapFile& orphan)
 
 bool SwapFileRegistry::discard(const OrphanSwapFile& orphan)
 {
+    const QMutexLocker locker(&m_mutex);
     const auto found = m_written.constFind(key(orphan.swapFile));
     if (found == m_written.constEnd() || !isOrphan(found.key(), *found) || !QFile::remove(orphan.swapFile))
         return false;

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QMutex>
 #include <QSet>
 #include <QString>
 
@@ -31,6 +32,8 @@ struct OrphanSwapFile {
 // run that crashed can be told apart from those of a run still going: they are orphans, kept
 // until the user decides what becomes of them. The browser copies of earlier runs are taken
 // over, since they hold nothing that is not in a page.
+//
+// The active page is backed up from a worker thread, so every operation holds the registry's lock.
 class SwapFileRegistry
 {
 public:
@@ -82,4 +85,5 @@ private:
     QSet<QString> m_forgotten;
     // A run found gone stays gone; one found alive is asked again, since it may end meanwhile.
     mutable QSet<QString> m_deadRuns;
+    mutable QRecursiveMutex m_mutex;
 };

@@ -697,6 +697,7 @@ protected:
         ASSERT_TRUE(pages->LoadFile(second, false));
         type("2 ");
         pages->backupActivePage();
+        pages->finishBackup();
         ASSERT_EQ(readBytes(first + "_"), "1 alpha");
         ASSERT_EQ(readBytes(second + "_"), "2 beta");
         pages.reset();
@@ -786,9 +787,11 @@ TEST_F(PagesTest, aFailedBackupIsToldOnceInTheStatusBar)
     ASSERT_TRUE(QDir(QFileInfo(page).absolutePath()).removeRecursively());
     type("x");
     pages->backupActivePage();
+    pages->finishBackup();
     EXPECT_TRUE(pages->statusText().startsWith("The backup " + page + "_ could not be written"));
     auto statuses = record<QString>(pages.get(), &PageManager::statusTextChanged);
     pages->backupActivePage();
+    pages->finishBackup();
     EXPECT_TRUE(statuses->isEmpty());
     EXPECT_TRUE(prompts.shown.isEmpty());
     EXPECT_EQ(editorText(), "xalpha");
