@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QTabBar>
 #include <Qsci/qsciscintilla.h>
@@ -320,6 +321,8 @@ bool PageManager::LoadFile(const QString& name, bool inProject)
     m_saveDialogFileName = fileName;
     setCaption(fileName);
     setCurrentDirectoryFromFile(fileName);
+    if (!samePageFile(fileName, newPageFilePath()))
+        m_pageDirectory = m_currentDirectory;
     m_currentFile = fileName;
     // The status bar names the page just opened, as it does for a page whose tab is entered.
     setStatusText(fileName);
@@ -405,7 +408,9 @@ bool PageManager::Save1Click()
 {
     if (m_currentFile.toLower().contains(QLatin1String("newpage.htm")))
         showHelper(9);
-    if (m_currentFile.isEmpty())
+    // The default new page lives in the program's own hidden folder, where the user would never
+    // find a page saved there: it is saved under a name the user chooses.
+    if (m_currentFile.isEmpty() || samePageFile(m_currentFile, newPageFilePath()))
         return SaveAs1Click();
     if (m_active < 0)
         return false;
@@ -512,7 +517,12 @@ bool PageManager::SaveAs1Click()
 {
     if (m_active < 0)
         return false;
-    const QString chosen = m_dialogs->saveFileName(m_currentDirectory, m_saveDialogFileName,
+    const bool newPage = samePageFile(m_currentFile, newPageFilePath());
+    const QString startDirectory = !newPage                    ? m_currentDirectory
+                                   : !m_pageDirectory.isEmpty() ? m_pageDirectory
+                                       : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chosen = m_dialogs->saveFileName(startDirectory,
+                                                   newPage ? nameWithoutPath(m_currentFile) : m_saveDialogFileName,
                                                    QString::fromLatin1(PageTexts::saveFilter), 1);
     if (chosen.isEmpty())
         return false;
@@ -534,6 +544,7 @@ bool PageManager::SaveAs1Click()
     setSaveEnabled(false);
     setCaption(fileName);
     setCurrentDirectoryFromFile(fileName);
+    m_pageDirectory = m_currentDirectory;
     m_currentFile = fileName;
     m_saveDialogFileName = fileName;
     m_editor->setFileName(fileName);

@@ -184,6 +184,8 @@ private:
     BackupSchedule m_scratchBackup;
     QString m_currentFile;
     QString m_currentDirectory;
+    // Where the last page was opened or saved, not counting the default new page.
+    QString m_pageDirectory;
     QString m_caption;
     QString m_statusText;
     QString m_saveDialogFileName;

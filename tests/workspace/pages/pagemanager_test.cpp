@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QTabBar>
 #include <QTest>
@@ -70,8 +71,9 @@ public:
 class FakeDialogs : public PageFileDialogs
 {
 public:
-    QString saveFileName(const QString&, const QString& fileName, const QString& filter, int index) override
+    QString saveFileName(const QString& directory, const QString& fileName, const QString& filter, int index) override
     {
+        offeredDirectory = directory;
         offeredName = fileName;
         offeredFilter = filter;
         offeredIndex = index;
@@ -83,7 +85,7 @@ public:
         return openAnswer;
     }
     QString openPage(const QString&, const QString&) override { return openAnswer; }
-    QString saveAnswer, openAnswer, offeredName, offeredFilter;
+    QString saveAnswer, openAnswer, offeredDirectory, offeredName, offeredFilter;
     int offeredIndex = 0;
 };
 
@@ -248,11 +250,22 @@ TEST_F(PagesTest, newPageIsNewpageHtmInTheProgramDirectory)
     EXPECT_EQ(pages->currentFile(), newPage);
     EXPECT_EQ(prompts.shown, QStringList{"confirmation: Empty file, start creation of new page?"});
 
-    // Saving it writes it there, after helper 9.
+    // Saving it asks for a name, after helper 9, starting where the last page was opened.
     type("<P>");
-    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_FALSE(pages->Save1Click());
     EXPECT_EQ(helpers, (QList<int>{1, 9}));
-    EXPECT_EQ(readBytes(newPage), "<P>");
+    EXPECT_EQ(dialogs.offeredDirectory, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(dialogs.offeredName, "newpage.htm");
+    EXPECT_EQ(readBytes(newPage), "");
+    ASSERT_TRUE(pages->LoadFile(write("site/other.htm", "x"), false));
+    tabs.setCurrentIndex(0);
+    dialogs.saveAnswer = QDir(work.path()).filePath("site/Mine.htm");
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_EQ(dialogs.offeredDirectory, QDir(work.path()).filePath("site"));
+    EXPECT_EQ(readBytes(dialogs.saveAnswer), "<P>");
+    EXPECT_EQ(readBytes(newPage), "");
+    ASSERT_TRUE(pages->CloseActivePage());
+    ASSERT_TRUE(pages->CloseActivePage());
 
     // A second New comes back to the same tab.
     pages->New1Click();
