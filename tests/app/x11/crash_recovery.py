@@ -34,6 +34,23 @@ def focus_and(env, window, *args):
     time.sleep(0.3)
 
 
+def read(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except OSError:
+        return b""
+
+
+def wait_until(condition, timeout=20.0):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if condition():
+            return True
+        time.sleep(0.3)
+    return False
+
+
 def main(program):
     work = tempfile.mkdtemp(prefix="tessera-crash-")
     try:
@@ -59,11 +76,12 @@ def main(program):
         time.sleep(1.0)
         focus_and(env, window, "key", "--clearmodifiers", "ctrl+Home")
         focus_and(env, window, "type", "--delay", "30", TYPED)
-        time.sleep(4.0)
+        expected = TYPED.encode() + ORIGINAL
+        backed_up = wait_until(lambda: read(page + "_") == expected)
         first.kill()
         first.wait()
-        if not os.path.exists(page + "_"):
-            return "no backup was written before the crash"
+        if not backed_up:
+            return f"the backup holds {read(page + '_')!r} before the crash, expected {expected!r}"
 
         # Second run: the recovery dialog lists the page; Recover is the first choice, OK takes it.
         second = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -75,14 +93,11 @@ def main(program):
         window = wait_for_window(env, "^Tessera!")
         time.sleep(1.0)
         focus_and(env, window, "key", "F2")
-        time.sleep(1.0)
+        saved = wait_until(lambda: read(page) == expected, timeout=10.0)
         second.kill()
         second.wait()
-        with open(page, "rb") as f:
-            saved = f.read()
-        expected = TYPED.encode() + ORIGINAL
-        if saved != expected:
-            return f"the page holds {saved!r}, expected {expected!r}"
+        if not saved:
+            return f"the page holds {read(page)!r} after recovering and saving, expected {expected!r}"
         return None
     finally:
         shutil.rmtree(work, ignore_errors=True)
