@@ -23,7 +23,6 @@ public:
     void changed();
     // The text was copied by other means (saved, parked); nothing is pending any more.
     void cancel();
-    bool isPending() const { return m_pendingSince.isValid(); }
 
 signals:
     void due();

@@ -24,8 +24,19 @@ SwapFileRegistry::SwapFileRegistry(const QString& storeFile)
         // A live run's lock never goes stale by age, only when its process is gone.
         m_lock->setStaleLockTime(0);
         m_lock->tryLock(0);
+        removeLocksOfEndedRuns();
     }
     load();
+}
+
+// A run killed before it wrote any swap file leaves only its lock, which nothing else would clear.
+void SwapFileRegistry::removeLocksOfEndedRuns() const
+{
+    const QFileInfo store(m_storeFile);
+    const QString prefix = store.completeBaseName() + QLatin1Char('-');
+    const QStringList locks = QDir(store.absolutePath()).entryList({prefix + QStringLiteral("*.lock")}, QDir::Files);
+    for (const QString& lock : locks)
+        runIsAlive(lock.mid(prefix.size()).chopped(int(qstrlen(".lock"))));
 }
 
 SwapFileRegistry::~SwapFileRegistry() = default;

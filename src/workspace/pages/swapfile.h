@@ -72,6 +72,7 @@ private:
     bool isOrphan(const QString& path, const Entry& entry) const;
     bool runIsAlive(const QString& run) const;
     QString lockFileOf(const QString& run) const;
+    void removeLocksOfEndedRuns() const;
     QHash<QString, Entry> readStore() const;
     void load();
     void save();

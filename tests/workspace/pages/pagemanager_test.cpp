@@ -663,6 +663,12 @@ TEST_F(PagesTest, internalClipboardLoadsAndSavesScratchTxt)
     EXPECT_TRUE(pages->SaveSpareEditorContents());
     EXPECT_EQ(readBytes(scratch), "saved \x93quote\x94\r\n");
 
+    // Typing in it is backed up to its file too, once the typing pauses.
+    using namespace std::chrono_literals;
+    pages->scratchBackup().setDelays(10ms, 10s);
+    spare.InsertText("more ");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readBytes(scratch) == "more saved \x93quote\x94\r\n"; }, 2000));
+
     pages->ToggleScratchPadClick();
     EXPECT_EQ(helpers, QList<int>{8});
 }

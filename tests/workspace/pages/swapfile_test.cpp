@@ -159,6 +159,21 @@ TEST(SwapFiles, onlyARunThatIsGoneLeavesOrphans)
     }
 }
 
+TEST(SwapFiles, theLockOfAKilledRunThatWroteNothingIsCleared)
+{
+    QTemporaryDir dir;
+    const QString killed = dir.filePath("swapfiles-killed.lock");
+    {
+        QFile file(killed);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("2147483646\n" + QCoreApplication::applicationName().toUtf8() + "\n\n");
+    }
+    SwapFileRegistry live(dir.filePath("swapfiles.txt"));
+    SwapFileRegistry next(dir.filePath("swapfiles.txt"));
+    EXPECT_FALSE(QFileInfo::exists(killed));
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.lock"}, QDir::Files).size(), 2) << "the two live runs keep theirs";
+}
+
 TEST(SwapFiles, anOrphanTakenOverIsOursAndADiscardedOneIsGone)
 {
     QTemporaryDir dir;
