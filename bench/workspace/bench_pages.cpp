@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -22,6 +23,8 @@ public:
     void error(const QString& text) override { qWarning("%s", qPrintable(text)); }
     bool warning(const QString&) override { return true; }
     bool confirmation(const QString&) override { return true; }
+    QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>&) override { return {}; }
+    OutsideChangeAnswer outsideChange(const QString&) override { return OutsideChangeAnswer::Cancel; }
 };
 
 class NoDialogs : public PageFileDialogs
@@ -87,6 +90,49 @@ void switchBetweenTwoFiveMegabytePages(benchmark::State& state)
         state.SkipWithError("page text lost");
 }
 BENCHMARK(switchBetweenTwoFiveMegabytePages)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The backup the editor makes of the active page when typing pauses: what it costs the editor
+// (the write itself runs on a worker thread), beside the whole write, and the plain copy of the
+// same text out of the editor, which no backup can avoid.
+void backUpFiveMegabyteActivePage(benchmark::State& state)
+{
+    Harness h;
+    h.pages.LoadFile(writePage(h.dir, "active.htm", 5 * 1024 * 1024), false);
+    h.editor.InsertText(QStringLiteral("typed "));
+    for (auto _ : state) {
+        h.pages.backupActivePage();
+        state.PauseTiming();
+        h.pages.finishBackup();
+        state.ResumeTiming();
+    }
+    if (QFileInfo(h.dir.filePath("active.htm_")).size() < 5 * 1024 * 1024)
+        state.SkipWithError("backup not written");
+    state.SetBytesProcessed(state.iterations() * 5 * 1024 * 1024);
+}
+BENCHMARK(backUpFiveMegabyteActivePage)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void backUpFiveMegabyteActivePageToDisk(benchmark::State& state)
+{
+    Harness h;
+    h.pages.LoadFile(writePage(h.dir, "active.htm", 5 * 1024 * 1024), false);
+    h.editor.InsertText(QStringLiteral("typed "));
+    for (auto _ : state) {
+        h.pages.backupActivePage();
+        h.pages.finishBackup();
+    }
+    state.SetBytesProcessed(state.iterations() * 5 * 1024 * 1024);
+}
+BENCHMARK(backUpFiveMegabyteActivePageToDisk)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void copyFiveMegabytesOutOfTheEditor(benchmark::State& state)
+{
+    Harness h;
+    h.pages.LoadFile(writePage(h.dir, "active.htm", 5 * 1024 * 1024), false);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(h.editor.textBlock());
+    state.SetBytesProcessed(state.iterations() * 5 * 1024 * 1024);
+}
+BENCHMARK(copyFiveMegabytesOutOfTheEditor)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 

@@ -475,7 +475,9 @@ void TForm1::installLifecycleSteps()
         // The option dialogs edit the settings record, so it starts from what the editor shows.
         captureEditorSettings(*m_webPage, m_settings);
         m_webPage->setTrackingLevel(TLEdit::defaultTrackingLevel);
-        m_webPage->setModified(false);
+        // A page recovered at start holds unsaved text and keeps its mark.
+        if (!isPageOpen())
+            m_webPage->setModified(false);
         return StepResult::success();
     });
 

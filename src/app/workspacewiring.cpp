@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenu>
@@ -94,6 +95,15 @@ WorkspaceWiring::WorkspaceWiring(TForm1& window, std::unique_ptr<PagePrompts> pr
     installLifecycleSteps();
     window.setCloseAllPages([this] { m_pages->CloseAllPages(); });
     new OptionsWiring(window, *this);
+    // Coming back to the window is when another program's change to the page is noticed.
+    window.installEventFilter(this);
+}
+
+bool WorkspaceWiring::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_window && event->type() == QEvent::WindowActivate)
+        m_pages->checkActivePageOnDisk();
+    return QObject::eventFilter(watched, event);
 }
 
 WorkspaceWiring::~WorkspaceWiring() = default;

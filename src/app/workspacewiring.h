@@ -54,6 +54,9 @@ public:
     // those a second start hands over).
     void openFiles(const QStringList& files);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void wirePageCommands();
     void wireTagCommands();

@@ -30,6 +30,19 @@ struct ScriptedPrompts : PagePrompts {
     void error(const QString& text) override { *asked << text; }
     bool warning(const QString& text) override { *asked << text; return *answer; }
     bool confirmation(const QString& text) override { *asked << text; return *answer; }
+    QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>& backups) override
+    {
+        for (const OrphanSwapFile& backup : backups)
+            *asked << QStringLiteral("recover: ") + backup.pageFile;
+        return recoveryAnswers ? *recoveryAnswers : QList<RecoveryAnswer>{};
+    }
+    OutsideChangeAnswer outsideChange(const QString& text) override
+    {
+        *asked << text;
+        return outsideAnswer ? *outsideAnswer : OutsideChangeAnswer::Cancel;
+    }
+    const QList<RecoveryAnswer>* recoveryAnswers = nullptr;
+    const OutsideChangeAnswer* outsideAnswer = nullptr;
 };
 
 // Picks the file a test names, as if the user had chosen it.
@@ -71,7 +84,12 @@ protected:
         environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),
                                                         m_root.filePath(QStringLiteral("share/tessera")));
         environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
-        environment.makePagePrompts = [this] { return std::make_unique<ScriptedPrompts>(&asked, &answer); };
+        environment.makePagePrompts = [this] {
+            auto prompts = std::make_unique<ScriptedPrompts>(&asked, &answer);
+            prompts->recoveryAnswers = &recoveryAnswers;
+            prompts->outsideAnswer = &outsideAnswer;
+            return prompts;
+        };
         if (!environment.makePageFileDialogs)
             environment.makePageFileDialogs = [this] { return std::make_unique<ChosenFile>(&chosen); };
         window = std::make_unique<TForm1>(environment);
@@ -99,6 +117,8 @@ protected:
     TForm1Environment environment;
     QStringList asked;
     bool answer = true;
+    QList<RecoveryAnswer> recoveryAnswers;
+    OutsideChangeAnswer outsideAnswer = OutsideChangeAnswer::Cancel;
     QString chosen;
     std::unique_ptr<TForm1> window;
 };

@@ -1,8 +1,39 @@
 #include "workspace/pages/pagefile.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray hashOf(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+bool hasSeveralLinks(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && status.st_nlink > 1;
+}
+
+bool writeInPlace(const QString& path, const QByteArray& bytes, QString* errorString)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+        || file.write(bytes) != bytes.size()) {
+        if (errorString)
+            *errorString = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 PageReadResult PageFile::read(const QString& path)
 {
@@ -23,6 +54,7 @@ PageReadResult PageFile::read(const QString& path)
         return result;
     }
     result.size = bytes.size();
+    result.stamp = stamp(path, bytes);
     result.page = PageCodec::decode(bytes);
     result.ok = true;
     return result;
@@ -35,8 +67,12 @@ bool PageFile::write(const QString& path, const QByteArray& bytes, QString* erro
             *errorString = QStringLiteral("It is a directory, not a file.");
         return false;
     }
+    if (hasSeveralLinks(path))
+        return writeInPlace(path, bytes, errorString);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a short write (a full disk) shows in the count instead of passing unseen
+    // at the commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (errorString)
             *errorString = file.errorString();
         return false;
@@ -53,4 +89,33 @@ bool PageFile::write(const QString& path, const QByteArray& bytes, QString* erro
         return false;
     }
     return true;
+}
+
+DiskStamp PageFile::stamp(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified().toMSecsSinceEpoch(), hashOf(bytes)};
+}
+
+DiskChange PageFile::compare(const QString& path, DiskStamp& known)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return known.exists ? DiskChange::Deleted : DiskChange::None;
+    if (!known.exists)
+        return DiskChange::Changed;
+    const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+    if (info.size() == known.size && modified == known.modified)
+        return DiskChange::None;
+    if (info.size() != known.size)
+        return DiskChange::Changed;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return DiskChange::Changed;
+    if (hashOf(file.readAll()) != known.hash)
+        return DiskChange::Changed;
+    known.modified = modified;
+    return DiskChange::None;
 }

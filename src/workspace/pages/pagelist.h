@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workspace/pages/pagecodec.h"
+#include "workspace/pages/pagefile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,6 +25,13 @@ struct PageRecord {
     QByteArray heldText;
     // A failed swap-file write is reported once per page, not on every tab switch.
     bool swapFailureReported = false;
+    // The swap file this run uses when the usual name is held by a backup still awaiting the
+    // user's decision; empty for the usual name.
+    QString swapFile;
+    // The page file as last read or written, and the outside change last asked about, so the
+    // same change is not asked about again each time the window becomes active.
+    DiskStamp disk;
+    DiskStamp askedAbout;
 };
 
 // Two names denote the same page when they lead to the same file: same absolute path, or the

@@ -9,13 +9,17 @@
 #include "workspace/pages/pagetexts.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QTabBar>
 #include <Qsci/qsciscintilla.h>
+
+#include <algorithm>
 
 QStringList droppedFileNames(const QMimeData* data)
 {
@@ -74,14 +78,6 @@ QString nameWithoutPath(const QString& fileName)
     return QFileInfo(fileName).fileName();
 }
 
-// Only the file name is lower-cased: the directories are where the user chose to save, and on
-// a case-sensitive file system their lower-cased names lead elsewhere or nowhere.
-QString lowerCaseFileName(const QString& path)
-{
-    const QFileInfo info(path);
-    return QDir(info.path()).filePath(info.fileName().toLower());
-}
-
 } // namespace
 
 PageManager::PageManager(QTabBar* WebPageTabs, TLEdit* WebPage, TLEdit* SpareEditor, TesseraSettings* settings,
@@ -102,6 +98,8 @@ PageManager::PageManager(QTabBar* WebPageTabs, TLEdit* WebPage, TLEdit* SpareEdi
     m_recent.setEntries(PageSettings::recentFiles(*m_settings));
     connect(m_tabs, &QTabBar::currentChanged, this, &PageManager::onTabChanged);
     connect(m_editor, &TLEdit::OnChange, this, &PageManager::WebPageChange);
+    connect(&m_pageBackup, &BackupSchedule::due, this, &PageManager::backupActivePage);
+    connect(&m_scratchBackup, &BackupSchedule::due, this, &PageManager::backupScratch);
     connect(m_editor, &TLEdit::OnAskIfStoreFile, this, [](int* answer) {
         // The program saves only through its own commands and swap files.
         *answer = int(StoreAnswer::DoNotStore);
@@ -109,6 +107,10 @@ PageManager::PageManager(QTabBar* WebPageTabs, TLEdit* WebPage, TLEdit* SpareEdi
     if (m_spare) {
         m_spare->setUndoDepth(50);
         connect(m_spare, &TLEdit::OnAskIfStoreFile, this, [](int* answer) { *answer = int(StoreAnswer::DoNotStore); });
+        connect(m_spare, &TLEdit::OnChange, this, [this] {
+            if (!m_loadingText)
+                m_scratchBackup.changed();
+        });
     }
     m_editor->setEnabled(false);
     m_tabs->installEventFilter(this);
@@ -121,7 +123,10 @@ bool PageManager::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-PageManager::~PageManager() = default;
+PageManager::~PageManager()
+{
+    finishBackup();
+}
 
 void PageManager::setHelperHandler(std::function<void(int)> showHelper)
 {
@@ -156,6 +161,7 @@ void PageManager::showHelper(int number)
 
 void PageManager::StartUp()
 {
+    offerRecovery(m_swapFiles.orphans());
     // The settings may have been read after this object was made.
     m_recent.setEntries(PageSettings::recentFiles(*m_settings));
     emit recentFilesChanged(m_recent.entries());
@@ -197,6 +203,7 @@ void PageManager::onTabChanged(int index)
     QApplication::restoreOverrideCursor();
     m_tabs->setEnabled(true);
     m_editor->setFocus();
+    checkActivePageOnDisk();
 }
 
 void PageManager::setSaveEnabled(bool enabled)
@@ -265,6 +272,17 @@ bool PageManager::LoadFile(const QString& name, bool inProject)
     if (fileName.isEmpty())
         return false;
 
+    // A backup of this page left by a run that ended abruptly is offered before the page opens.
+    if (exists && !m_recovering) {
+        const QList<OrphanSwapFile> backups = m_swapFiles.orphansOf(fileName);
+        if (!backups.isEmpty()) {
+            offerRecovery(backups);
+            const int recovered = m_pages.indexOfFile(fileName);
+            if (recovered >= 0)
+                return true;
+        }
+    }
+
     // Read before a tab exists: a tab over a file that could not be read would show an empty
     // page, and saving it would wipe the file.
     PageReadResult read;
@@ -281,6 +299,8 @@ bool PageManager::LoadFile(const QString& name, bool inProject)
     record.fileName = fileName;
     record.inProject = inProject;
     record.format = read.page.format;
+    record.disk = read.stamp;
+    record.swapFile = freeSwapFileFor(fileName);
     m_pages.append(record);
     const int index = m_pages.count() - 1;
     tabIndexGuarded([&] { return m_tabs->addTab(nameWithoutPath(fileName)); });
@@ -301,6 +321,8 @@ bool PageManager::LoadFile(const QString& name, bool inProject)
     m_saveDialogFileName = fileName;
     setCaption(fileName);
     setCurrentDirectoryFromFile(fileName);
+    if (!samePageFile(fileName, newPageFilePath()))
+        m_pageDirectory = m_currentDirectory;
     m_currentFile = fileName;
     // The status bar names the page just opened, as it does for a page whose tab is entered.
     setStatusText(fileName);
@@ -365,9 +387,19 @@ void PageManager::OpenWeb1Click()
 bool PageManager::writeEditorTo(const QString& fileName, const PageFormat& format)
 {
     QString error;
-    if (!PageFile::write(fileName, PageCodec::encode(editorBytes(m_editor), format.encoding), &error)) {
+    const QByteArray bytes = PageCodec::encode(editorBytes(m_editor), format.encoding);
+    if (!PageFile::write(fileName, bytes, &error)) {
         m_prompts->error(PageTexts::writeFailed(fileName, error));
         return false;
+    }
+    if (m_active >= 0 && m_active < m_pages.count()) {
+        PageRecord& record = m_pages.at(m_active);
+        record.disk = PageFile::stamp(fileName, bytes);
+        record.askedAbout = {};
+        // The page on disk is the copy now; an older backup would only offer stale text after a crash.
+        finishBackup();
+        m_pageBackup.cancel();
+        m_swapFiles.remove(swapFileOf(record));
     }
     return true;
 }
@@ -376,11 +408,16 @@ bool PageManager::Save1Click()
 {
     if (m_currentFile.toLower().contains(QLatin1String("newpage.htm")))
         showHelper(9);
-    if (m_currentFile.isEmpty())
+    // The default new page lives in the program's own hidden folder, where the user would never
+    // find a page saved there: it is saved under a name the user chooses.
+    if (m_currentFile.isEmpty() || samePageFile(m_currentFile, newPageFilePath()))
         return SaveAs1Click();
     if (m_active < 0)
         return false;
-    if (!writeEditorTo(m_currentFile, m_pages.at(m_active).format))
+    PageRecord& record = m_pages.at(m_active);
+    if (!mayOverwriteOnDisk(record))
+        return false;
+    if (!writeEditorTo(m_currentFile, record.format))
         return false;
     m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
     m_editor->setModified(false);
@@ -388,17 +425,110 @@ bool PageManager::Save1Click()
     return true;
 }
 
+bool PageManager::mayOverwriteOnDisk(PageRecord& record)
+{
+    switch (PageFile::compare(record.fileName, record.disk)) {
+    case DiskChange::None:
+        return true;
+    case DiskChange::Deleted:
+        return m_prompts->confirmation(PageTexts::deletedSaveQuestion(record.fileName));
+    case DiskChange::Changed:
+        break;
+    }
+    switch (m_prompts->outsideChange(PageTexts::changedOnDisk(record.fileName))) {
+    case OutsideChangeAnswer::Overwrite:
+        return true;
+    case OutsideChangeAnswer::Reload:
+        reloadActivePage();
+        return false;
+    case OutsideChangeAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void PageManager::reloadActivePage()
+{
+    PageRecord& record = m_pages.at(m_active);
+    const PageReadResult read = PageFile::read(record.fileName);
+    if (!read.ok) {
+        m_prompts->error(PageTexts::readFailed(record.fileName, read.errorString));
+        return;
+    }
+    record.format = read.page.format;
+    record.disk = read.stamp;
+    replaceEditorTextKeepingUndo(read.page.utf8);
+    m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
+    m_editor->setModified(false);
+    setSaveEnabled(false);
+    finishBackup();
+    m_pageBackup.cancel();
+    m_swapFiles.remove(swapFileOf(record));
+    emit previewUpdateRequested();
+}
+
+// One undoable step, so the text the editor held before comes back with Undo.
+void PageManager::replaceEditorTextKeepingUndo(const QByteArray& utf8)
+{
+    m_editor->scintilla()->selectAll();
+    m_editor->insertBlock(utf8);
+    m_editor->SetSelection(EditorLine::first, 0, EditorLine::first, 0);
+}
+
+void PageManager::checkActivePageOnDisk()
+{
+    if (m_checkingDisk || m_recovering || m_active < 0 || m_active >= m_pages.count())
+        return;
+    PageRecord& record = m_pages.at(m_active);
+    const DiskChange change = PageFile::compare(record.fileName, record.disk);
+    if (change == DiskChange::None)
+        return;
+    // The question itself deactivates and reactivates the window: ask once per outside change.
+    const QFileInfo info(record.fileName);
+    const DiskStamp seen{info.exists(), info.exists() ? info.size() : -1,
+                         info.exists() ? info.lastModified().toMSecsSinceEpoch() : 0, {}};
+    if (seen.exists == record.askedAbout.exists && seen.size == record.askedAbout.size
+        && seen.modified == record.askedAbout.modified)
+        return;
+    record.askedAbout = seen;
+    m_checkingDisk = true;
+    if (change == DiskChange::Deleted) {
+        m_prompts->information(PageTexts::deletedOnDisk(record.fileName));
+    } else {
+        switch (m_prompts->outsideChange(PageTexts::changedOnDisk(record.fileName))) {
+        case OutsideChangeAnswer::Reload:
+            reloadActivePage();
+            break;
+        case OutsideChangeAnswer::Overwrite:
+            if (writeEditorTo(record.fileName, record.format)) {
+                m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
+                m_editor->setModified(false);
+                setSaveEnabled(false);
+            }
+            break;
+        case OutsideChangeAnswer::Cancel:
+            break;
+        }
+    }
+    m_checkingDisk = false;
+}
+
 bool PageManager::SaveAs1Click()
 {
     if (m_active < 0)
         return false;
-    const QString chosen = m_dialogs->saveFileName(m_currentDirectory, m_saveDialogFileName,
+    const bool newPage = samePageFile(m_currentFile, newPageFilePath());
+    const QString startDirectory = !newPage                    ? m_currentDirectory
+                                   : !m_pageDirectory.isEmpty() ? m_pageDirectory
+                                       : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chosen = m_dialogs->saveFileName(startDirectory,
+                                                   newPage ? nameWithoutPath(m_currentFile) : m_saveDialogFileName,
                                                    QString::fromLatin1(PageTexts::saveFilter), 1);
     if (chosen.isEmpty())
         return false;
-    // The name is lower-cased before the overwrite check, so the question is asked about the
-    // file that is actually written.
-    const QString fileName = lowerCaseFileName(QDir::cleanPath(QFileInfo(chosen).absoluteFilePath()));
+    // The name keeps the case it was typed in: on a case-sensitive file system a lower-cased
+    // name is another file, and every link to the page would break.
+    const QString fileName = QDir::cleanPath(QFileInfo(chosen).absoluteFilePath());
     const int open = m_pages.indexOfFile(fileName);
     if (open >= 0 && open != m_active) {
         m_prompts->error(QStringLiteral("%1 is open in another tab. Close that tab first, or choose another name.")
@@ -414,13 +544,11 @@ bool PageManager::SaveAs1Click()
     setSaveEnabled(false);
     setCaption(fileName);
     setCurrentDirectoryFromFile(fileName);
-    const QString previous = m_currentFile;
+    m_pageDirectory = m_currentDirectory;
     m_currentFile = fileName;
     m_saveDialogFileName = fileName;
     m_editor->setFileName(fileName);
     SetLastFiles(fileName);
-    if (!samePageFile(previous, fileName))
-        m_swapFiles.remove(swapFileName(previous));
     RenameSaveAsFile(fileName);
     return true;
 }
@@ -431,6 +559,7 @@ void PageManager::RenameSaveAsFile(const QString& fileName)
         return;
     PageRecord& record = m_pages.at(m_active);
     record.fileName = fileName;
+    record.swapFile = freeSwapFileFor(fileName);
     showTabMark(false);
     m_tabs->setToolTip(fileName);
     setStatusText(fileName);
@@ -439,11 +568,140 @@ void PageManager::RenameSaveAsFile(const QString& fileName)
     record.inProject = false;
 }
 
+QString PageManager::swapFileOf(const PageRecord& record) const
+{
+    return record.swapFile.isEmpty() ? swapFileName(record.fileName) : record.swapFile;
+}
+
+// A backup awaiting the user's decision keeps its name: this run's copy goes beside it.
+QString PageManager::freeSwapFileFor(const QString& pageFile) const
+{
+    const QString usual = swapFileName(pageFile);
+    const QList<OrphanSwapFile> waiting = m_swapFiles.orphansOf(pageFile);
+    const auto held = [&](const QString& name) {
+        return std::any_of(waiting.begin(), waiting.end(),
+                           [&](const OrphanSwapFile& backup) { return samePageFile(backup.swapFile, name); });
+    };
+    if (!held(usual))
+        return QString();
+    for (int number = 1;; ++number) {
+        const QString candidate = usual + QString::number(number);
+        if (!held(candidate) && m_swapFiles.mayWrite(candidate))
+            return candidate;
+    }
+}
+
+void PageManager::offerRecovery(QList<OrphanSwapFile> backups)
+{
+    // A backup that holds just what its page holds costs nothing to lose.
+    backups.removeIf([this](const OrphanSwapFile& backup) {
+        const PageReadResult swap = PageFile::read(backup.swapFile);
+        const PageReadResult page = PageFile::read(backup.pageFile);
+        if (!swap.ok || !page.ok || swap.stamp.hash != page.stamp.hash)
+            return false;
+        m_swapFiles.discard(backup);
+        return true;
+    });
+    if (backups.isEmpty())
+        return;
+    const QList<RecoveryAnswer> answers = m_prompts->recover(backups);
+    for (int i = 0; i < backups.size(); ++i) {
+        switch (answers.value(i, RecoveryAnswer::DecideLater)) {
+        case RecoveryAnswer::Recover:
+            recoverPage(backups.at(i));
+            break;
+        case RecoveryAnswer::Discard:
+            if (!m_swapFiles.discard(backups.at(i)))
+                m_prompts->error(PageTexts::discardFailed(backups.at(i).swapFile));
+            break;
+        case RecoveryAnswer::DecideLater:
+            break;
+        }
+    }
+}
+
+void PageManager::recoverPage(const OrphanSwapFile& backup)
+{
+    const PageReadResult swap = PageFile::read(backup.swapFile);
+    if (!swap.ok) {
+        m_prompts->error(PageTexts::recoverFailed(backup.pageFile, backup.swapFile, swap.errorString));
+        return;
+    }
+    if (!QFileInfo(backup.pageFile).isFile()) {
+        m_prompts->error(PageTexts::recoverFailed(backup.pageFile, backup.swapFile,
+                                                  QStringLiteral("The page itself no longer exists.")));
+        return;
+    }
+    m_recovering = true;
+    const bool opened = LoadFile(backup.pageFile, false) && m_active >= 0;
+    m_recovering = false;
+    if (!opened)
+        return;
+    PageRecord& record = m_pages.at(m_active);
+    // The backup becomes this run's swap file for the page; a copy this run made under another
+    // name is not needed any more.
+    finishBackup();
+    m_swapFiles.takeOver(backup);
+    if (!samePageFile(swapFileOf(record), backup.swapFile))
+        m_swapFiles.remove(swapFileOf(record));
+    record.swapFile = samePageFile(backup.swapFile, swapFileName(record.fileName)) ? QString() : backup.swapFile;
+    replaceEditorTextKeepingUndo(swap.page.utf8);
+    m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
+    m_editor->setModified(true);
+    setSaveEnabled(true);
+    emit previewScrollRequested(0);
+}
+
+// The editor gives a copy of its text at once; writing it to disk, which may wait on the disk
+// for longer than a frame, happens on a worker thread.
+void PageManager::backupActivePage()
+{
+    finishBackup();
+    if (m_active < 0 || m_active >= m_pages.count())
+        return;
+    const PageRecord& record = m_pages.at(m_active);
+    m_backupJob = std::async(std::launch::async, [this, swap = swapFileOf(record), page = record.fileName,
+                                                  bytes = pageBytes()] {
+        BackupResult result{swap, page, false, {}};
+        result.written = m_swapFiles.write(swap, bytes, &result.error, page);
+        QMetaObject::invokeMethod(this, &PageManager::finishBackup, Qt::QueuedConnection);
+        return result;
+    });
+}
+
+void PageManager::finishBackup()
+{
+    if (!m_backupJob.valid())
+        return;
+    const BackupResult result = m_backupJob.get();
+    const int index = m_pages.indexOfFile(result.pageFile);
+    if (index < 0)
+        return;
+    PageRecord& record = m_pages.at(index);
+    if (result.written) {
+        record.swapFailureReported = false;
+        return;
+    }
+    // Typing goes on whatever happens here: the status bar says it once, no box interrupts.
+    if (!record.swapFailureReported) {
+        record.swapFailureReported = true;
+        setStatusText(PageTexts::backupFailed(result.swapFile, result.error));
+    }
+}
+
+void PageManager::backupScratch()
+{
+    QString error;
+    if (!SaveSpareEditorContents(&error))
+        setStatusText(error);
+}
+
 void PageManager::writeSwapFile(PageRecord& record)
 {
-    const QString swap = swapFileName(record.fileName);
+    finishBackup();
+    const QString swap = swapFileOf(record);
     QString error;
-    if (m_swapFiles.write(swap, PageCodec::encode(record.heldText, record.format.encoding), &error)) {
+    if (m_swapFiles.write(swap, PageCodec::encode(record.heldText, record.format.encoding), &error, record.fileName)) {
         record.swapFailureReported = false;
         return;
     }
@@ -470,6 +728,7 @@ void PageManager::SaveToPageHandle()
     m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
     record.modified = m_editor->modified();
     record.heldText = editorBytes(m_editor);
+    m_pageBackup.cancel();
     writeSwapFile(record);
 }
 
@@ -521,7 +780,9 @@ bool PageManager::CloseActivePage()
         return false;
 
     const int closing = m_active;
-    m_swapFiles.remove(swapFileName(m_pages.at(closing).fileName));
+    finishBackup();
+    m_pageBackup.cancel();
+    m_swapFiles.remove(swapFileOf(m_pages.at(closing)));
     ClearPage();
     const int count = m_pages.count();
     const int next = closing == count - 1 ? closing - 1 : closing + 1;
@@ -571,8 +832,11 @@ void PageManager::WebPageChange()
 {
     if (m_loadingText)
         return;
-    if (m_editor->modified() && !m_saveEnabled && !m_pages.isEmpty())
+    if (m_pages.isEmpty())
+        return;
+    if (m_editor->modified() && !m_saveEnabled)
         setSaveEnabled(true);
+    m_pageBackup.changed();
 }
 
 QByteArray PageManager::pageBytes() const
@@ -596,10 +860,11 @@ void PageManager::WebPageTabsMouseUp()
     const PageFormat format = m_pages.at(m_active).format;
     const QByteArray bytes = PageCodec::encode(editorBytes(m_editor), format.encoding);
     QStringList failures;
-    for (const QString& target : {swapFileName(m_currentFile),
-                                  QDir(directory).filePath(QString::fromLatin1(PageTexts::browserCopyFileName))}) {
+    finishBackup();
+    const QString swap = swapFileOf(m_pages.at(m_active));
+    for (const QString& target : {swap, QDir(directory).filePath(QString::fromLatin1(PageTexts::browserCopyFileName))}) {
         QString error;
-        if (!m_swapFiles.write(target, bytes, &error))
+        if (!m_swapFiles.write(target, bytes, &error, target == swap ? m_currentFile : QString()))
             failures.append(target + QStringLiteral(": ") + error);
     }
     // A click on the tab strip must not raise a box; the status panel tells the truth instead.

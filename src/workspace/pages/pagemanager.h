@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/pages/backupschedule.h"
 #include "workspace/pages/pagelist.h"
 #include "workspace/pages/recentfiles.h"
 #include "workspace/pages/swapfile.h"
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <future>
 
 class PageFileDialogs;
 class QMimeData;
@@ -42,6 +44,8 @@ public:
     void setNewPageBuilder(std::function<bool()> builder);
     // Reads the split preview's scroll position when a tab is left.
     void setPreviewPositionSource(std::function<qint32()> source);
+    BackupSchedule& pageBackup() { return m_pageBackup; }
+    BackupSchedule& scratchBackup() { return m_scratchBackup; }
 
     int pageCount() const { return m_pages.count(); }
     const PageRecord& page(int index) const { return m_pages.at(index); }
@@ -60,8 +64,15 @@ public:
     // A copy of the page the program wrote itself (the browser copy) may be written again.
     void adoptProgramCopy(const QString& path);
 
-    // After the settings are read: the recent-file menu from them, then the AutoLoad page.
+    // After the settings are read: backups left by a run that ended abruptly are offered for
+    // recovery, then the recent-file menu from the settings, then the AutoLoad page.
     void StartUp();
+    // The active page's text to its swap file, so a crash cannot take it. The file is written
+    // in the background; `finishBackup` waits for it and reports a failure.
+    void backupActivePage();
+    void finishBackup();
+    // Asks what to do when another program changed or deleted the active page's file.
+    void checkActivePageOnDisk();
 
     bool LoadFile(const QString& fileName, bool inProject);
     void SetLastFiles(const QString& fileName);
@@ -127,6 +138,15 @@ private:
     void showHelper(int number);
     bool writeEditorTo(const QString& fileName, const PageFormat& format);
     void writeSwapFile(PageRecord& record);
+    QString swapFileOf(const PageRecord& record) const;
+    QString freeSwapFileFor(const QString& pageFile) const;
+    void offerRecovery(QList<OrphanSwapFile> backups);
+    void recoverPage(const OrphanSwapFile& backup);
+    // Whether the save may go on after another program's change to the file, if any.
+    bool mayOverwriteOnDisk(PageRecord& record);
+    void reloadActivePage();
+    void replaceEditorTextKeepingUndo(const QByteArray& utf8);
+    void backupScratch();
     void syncRecentToSettings();
     int tabIndexGuarded(const std::function<int()>& change);
     // The active tab's name, marked while its page has unsaved changes.
@@ -151,8 +171,21 @@ private:
     bool m_switchingTabs = false;
     bool m_loadingText = false;
     bool m_saveEnabled = false;
+    bool m_recovering = false;
+    bool m_checkingDisk = false;
+    struct BackupResult {
+        QString swapFile;
+        QString pageFile;
+        bool written = false;
+        QString error;
+    };
+    std::future<BackupResult> m_backupJob;
+    BackupSchedule m_pageBackup;
+    BackupSchedule m_scratchBackup;
     QString m_currentFile;
     QString m_currentDirectory;
+    // Where the last page was opened or saved, not counting the default new page.
+    QString m_pageDirectory;
     QString m_caption;
     QString m_statusText;
     QString m_saveDialogFileName;

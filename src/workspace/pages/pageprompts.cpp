@@ -2,12 +2,14 @@
 
 #include "workspace/pages/opendialog.h"
 #include "workspace/pages/pagefilters.h"
+#include "workspace/pages/recoverydialog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -45,6 +47,27 @@ bool QtPagePrompts::confirmation(const QString& text)
 {
     return QMessageBox::question(m_parent, title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
+}
+
+QList<RecoveryAnswer> QtPagePrompts::recover(const QList<OrphanSwapFile>& backups)
+{
+    RecoveryDialog dialog(backups, m_parent);
+    // Closing the dialog without OK decides nothing.
+    return dialog.exec() == QDialog::Accepted ? dialog.answers() : QList<RecoveryAnswer>{};
+}
+
+OutsideChangeAnswer QtPagePrompts::outsideChange(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, m_parent);
+    QPushButton* reload = box.addButton(QStringLiteral("&Reload"), QMessageBox::DestructiveRole);
+    QPushButton* overwrite = box.addButton(QStringLiteral("&Overwrite"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    if (box.clickedButton() == reload)
+        return OutsideChangeAnswer::Reload;
+    if (box.clickedButton() == overwrite)
+        return OutsideChangeAnswer::Overwrite;
+    return OutsideChangeAnswer::Cancel;
 }
 
 QString QtPageFileDialogs::saveFileName(const QString& directory, const QString& fileName, const QString& filter,

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "workspace/pages/swapfile.h"
+
+#include <QList>
 #include <QString>
 
 class QWidget;
+
+enum class RecoveryAnswer { Recover, Discard, DecideLater };
+enum class OutsideChangeAnswer { Reload, Overwrite, Cancel };
 
 // The message boxes of page handling, behind an interface so that tests answer them directly.
 class PagePrompts
@@ -15,6 +21,11 @@ public:
     virtual bool warning(const QString& text) = 0;
     // Yes/No; true on Yes.
     virtual bool confirmation(const QString& text) = 0;
+    // One answer per backup left by a run that ended without closing its pages; a missing
+    // answer means "decide later".
+    virtual QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>& backups) = 0;
+    // A page file changed by another program since the editor read or wrote it.
+    virtual OutsideChangeAnswer outsideChange(const QString& text) = 0;
 };
 
 // The file choosers, likewise. Filters use the "description|patterns|..." form; an empty result
@@ -38,6 +49,8 @@ public:
     void error(const QString& text) override;
     bool warning(const QString& text) override;
     bool confirmation(const QString& text) override;
+    QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>& backups) override;
+    OutsideChangeAnswer outsideChange(const QString& text) override;
 
 private:
     QWidget* m_parent;

@@ -36,4 +36,41 @@ inline QString readFailed(const QString& fileName, const QString& reason)
     return QStringLiteral("Could not read ") + fileName + QStringLiteral(":\n") + reason;
 }
 
+inline QString changedOnDisk(const QString& fileName)
+{
+    return fileName + QStringLiteral(" was changed by another program.\n\nReload it (the editor's changes are "
+                                     "replaced, Undo brings them back), overwrite it with the editor's text, or "
+                                     "cancel and leave both as they are?");
+}
+
+inline QString deletedSaveQuestion(const QString& fileName)
+{
+    return fileName + QStringLiteral(" was deleted or moved by another program.\n\nWrite the editor's text to it "
+                                     "again?");
+}
+
+inline QString deletedOnDisk(const QString& fileName)
+{
+    return fileName + QStringLiteral(" was deleted or moved by another program. Its text is still in the editor; "
+                                     "Save writes it back.");
+}
+
+inline QString backupFailed(const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("The backup ") + fileName + QStringLiteral(" could not be written (") + reason
+        + QStringLiteral("); the text is only in the editor until the page is saved.");
+}
+
+inline QString recoverFailed(const QString& pageFile, const QString& backup, const QString& reason)
+{
+    return QStringLiteral("Could not recover ") + pageFile + QStringLiteral(":\n") + reason
+        + QStringLiteral("\n\nThe backup ") + backup + QStringLiteral(" is kept; open it to see its text.");
+}
+
+inline QString discardFailed(const QString& backup)
+{
+    return QStringLiteral("Could not delete the backup ") + backup
+        + QStringLiteral("; it was changed since, so it is left as it is.");
+}
+
 } // namespace PageTexts

@@ -12,8 +12,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QTabBar>
+#include <QTest>
 #include <QTemporaryDir>
 #include <Qsci/qsciscintilla.h>
 
@@ -41,6 +43,17 @@ public:
         shown.append("confirmation: " + text);
         return answer();
     }
+    QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>& backups) override
+    {
+        for (const OrphanSwapFile& backup : backups)
+            shown.append("recover: " + backup.pageFile);
+        return recoveryAnswers;
+    }
+    OutsideChangeAnswer outsideChange(const QString& text) override
+    {
+        shown.append("outside change: " + text);
+        return outsideAnswer;
+    }
     bool answer()
     {
         if (answers.empty())
@@ -51,13 +64,16 @@ public:
     }
     QStringList shown;
     std::deque<bool> answers;
+    QList<RecoveryAnswer> recoveryAnswers;
+    OutsideChangeAnswer outsideAnswer = OutsideChangeAnswer::Cancel;
 };
 
 class FakeDialogs : public PageFileDialogs
 {
 public:
-    QString saveFileName(const QString&, const QString& fileName, const QString& filter, int index) override
+    QString saveFileName(const QString& directory, const QString& fileName, const QString& filter, int index) override
     {
+        offeredDirectory = directory;
         offeredName = fileName;
         offeredFilter = filter;
         offeredIndex = index;
@@ -69,7 +85,7 @@ public:
         return openAnswer;
     }
     QString openPage(const QString&, const QString&) override { return openAnswer; }
-    QString saveAnswer, openAnswer, offeredName, offeredFilter;
+    QString saveAnswer, openAnswer, offeredDirectory, offeredName, offeredFilter;
     int offeredIndex = 0;
 };
 
@@ -234,11 +250,22 @@ TEST_F(PagesTest, newPageIsNewpageHtmInTheProgramDirectory)
     EXPECT_EQ(pages->currentFile(), newPage);
     EXPECT_EQ(prompts.shown, QStringList{"confirmation: Empty file, start creation of new page?"});
 
-    // Saving it writes it there, after helper 9.
+    // Saving it asks for a name, after helper 9, starting where the last page was opened.
     type("<P>");
-    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_FALSE(pages->Save1Click());
     EXPECT_EQ(helpers, (QList<int>{1, 9}));
-    EXPECT_EQ(readBytes(newPage), "<P>");
+    EXPECT_EQ(dialogs.offeredDirectory, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(dialogs.offeredName, "newpage.htm");
+    EXPECT_EQ(readBytes(newPage), "");
+    ASSERT_TRUE(pages->LoadFile(write("site/other.htm", "x"), false));
+    tabs.setCurrentIndex(0);
+    dialogs.saveAnswer = QDir(work.path()).filePath("site/Mine.htm");
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_EQ(dialogs.offeredDirectory, QDir(work.path()).filePath("site"));
+    EXPECT_EQ(readBytes(dialogs.saveAnswer), "<P>");
+    EXPECT_EQ(readBytes(newPage), "");
+    ASSERT_TRUE(pages->CloseActivePage());
+    ASSERT_TRUE(pages->CloseActivePage());
 
     // A second New comes back to the same tab.
     pages->New1Click();
@@ -433,18 +460,19 @@ TEST_F(PagesTest, closeAllStopsAtTheFirstPageKeptOpen)
     EXPECT_EQ(readBytes(second), "b");
 }
 
-TEST_F(PagesTest, saveAsLowerCasesTheFileNameOnly)
+TEST_F(PagesTest, saveAsKeepsTheNameAsTyped)
 {
     const QString page = write("Mixed/Page.htm", "x");
     ASSERT_TRUE(pages->LoadFile(page, true));
     dialogs.saveAnswer = QDir(work.path()).filePath("Mixed/Saved Copy.HTM");
     EXPECT_TRUE(pages->SaveAs1Click());
-    const QString saved = QDir(work.path()).filePath("Mixed/saved copy.htm");
+    const QString saved = QDir(work.path()).filePath("Mixed/Saved Copy.HTM");
     EXPECT_EQ(dialogs.offeredFilter, "HTML Documents|*.htm;*.html|Frame Settings|*.set");
     EXPECT_EQ(dialogs.offeredIndex, 1);
     EXPECT_EQ(readBytes(saved), "x");
     EXPECT_EQ(pages->currentFile(), saved);
-    EXPECT_EQ(tabLabels(), QStringList{"saved copy.htm"});
+    EXPECT_FALSE(QFileInfo::exists(QDir(work.path()).filePath("Mixed/saved copy.htm")));
+    EXPECT_EQ(tabLabels(), QStringList{"Saved Copy.HTM"});
     EXPECT_EQ(pages->caption(), formCaption(saved));
     EXPECT_EQ(pages->recentFiles().first(), saved);
     EXPECT_FALSE(pages->page(0).inProject);
@@ -489,9 +517,10 @@ TEST_F(PagesTest, failedSavesSayWhyAndKeepEverything)
     type("edit ");
     ASSERT_TRUE(QDir(QFileInfo(page).absolutePath()).removeRecursively());
     EXPECT_FALSE(pages->Save1Click());
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_TRUE(prompts.shown[0].startsWith("error: Could not write " + page + ":\n"));
-    EXPECT_GT(prompts.shown[0].split('\n').value(1).size(), 0);
+    ASSERT_EQ(prompts.shown.size(), 2);
+    EXPECT_EQ(prompts.shown[0], "confirmation: " + PageTexts::deletedSaveQuestion(page));
+    EXPECT_TRUE(prompts.shown[1].startsWith("error: Could not write " + page + ":\n"));
+    EXPECT_GT(prompts.shown[1].split('\n').value(1).size(), 0);
     EXPECT_TRUE(editor.modified());
     EXPECT_TRUE(pages->saveEnabled());
 
@@ -634,6 +663,12 @@ TEST_F(PagesTest, internalClipboardLoadsAndSavesScratchTxt)
     EXPECT_TRUE(pages->SaveSpareEditorContents());
     EXPECT_EQ(readBytes(scratch), "saved \x93quote\x94\r\n");
 
+    // Typing in it is backed up to its file too, once the typing pauses.
+    using namespace std::chrono_literals;
+    pages->scratchBackup().setDelays(10ms, 10s);
+    spare.InsertText("more ");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readBytes(scratch) == "more saved \x93quote\x94\r\n"; }, 2000));
+
     pages->ToggleScratchPadClick();
     EXPECT_EQ(helpers, QList<int>{8});
 }
@@ -666,3 +701,167 @@ TEST_F(PagesTest, editorChangeEnablesSave)
 }
 
 } // namespace
+
+// Two pages edited, the second active, then the run ends without closing them.
+class RecoveryTest : public PagesTest
+{
+protected:
+    void SetUp() override
+    {
+        PagesTest::SetUp();
+        first = write("a.htm", "alpha");
+        second = write("b.htm", "beta");
+        ASSERT_TRUE(pages->LoadFile(first, false));
+        type("1 ");
+        ASSERT_TRUE(pages->LoadFile(second, false));
+        type("2 ");
+        pages->backupActivePage();
+        pages->finishBackup();
+        ASSERT_EQ(readBytes(first + "_"), "1 alpha");
+        ASSERT_EQ(readBytes(second + "_"), "2 beta");
+        pages.reset();
+        while (tabs.count() > 0)
+            tabs.removeTab(0);
+        prompts.shown.clear();
+        makeManager();
+    }
+    QString first, second;
+};
+
+TEST_F(RecoveryTest, eachAnswerDoesWhatItSays)
+{
+    prompts.recoveryAnswers = {RecoveryAnswer::Recover, RecoveryAnswer::Discard};
+    pages->StartUp();
+    EXPECT_EQ(prompts.shown, (QStringList{"recover: " + first, "recover: " + second}));
+    EXPECT_EQ(tabLabels(), QStringList{"a.htm *"});
+    EXPECT_EQ(editorText(), "1 alpha");
+    EXPECT_TRUE(editor.modified());
+    EXPECT_TRUE(pages->saveEnabled());
+    EXPECT_FALSE(QFileInfo::exists(second + "_"));
+    EXPECT_EQ(readBytes(second), "beta");
+    // Undo gives back the page as it is on disk; the recovered text saves byte for byte.
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_EQ(readBytes(first), "1 alpha");
+    // The recovered backup is this run's own now, and goes with the page.
+    EXPECT_TRUE(pages->CloseActivePage());
+    EXPECT_TRUE(QDir(work.path()).entryList({"*_*"}, QDir::Files).isEmpty());
+}
+
+TEST_F(RecoveryTest, decideLaterNeverTouchesTheBackup)
+{
+    prompts.recoveryAnswers = {RecoveryAnswer::DecideLater, RecoveryAnswer::DecideLater};
+    pages->StartUp();
+    EXPECT_EQ(tabs.count(), 0);
+
+    // Opening the page asks again; deciding later opens it from disk.
+    prompts.shown.clear();
+    ASSERT_TRUE(pages->LoadFile(first, false));
+    EXPECT_EQ(prompts.shown, QStringList{"recover: " + first});
+    EXPECT_EQ(editorText(), "alpha");
+    type("new ");
+    pages->backupActivePage();
+    ASSERT_TRUE(pages->LoadFile(write("c.htm", "gamma"), false));
+    tabs.setCurrentIndex(0);
+    EXPECT_TRUE(pages->CloseActivePage());
+    EXPECT_EQ(readBytes(first + "_"), "1 alpha");
+    EXPECT_EQ(readBytes(second + "_"), "2 beta");
+    EXPECT_FALSE(QFileInfo::exists(first + "_1"));
+}
+
+TEST_F(RecoveryTest, aBackupEqualToItsPageGoesWithoutAQuestion)
+{
+    write("a.htm", "1 alpha");
+    prompts.recoveryAnswers = {RecoveryAnswer::DecideLater};
+    pages->StartUp();
+    EXPECT_EQ(prompts.shown, QStringList{"recover: " + second});
+    EXPECT_FALSE(QFileInfo::exists(first + "_"));
+    EXPECT_TRUE(QFileInfo::exists(second + "_"));
+}
+
+TEST_F(PagesTest, theActivePageIsBackedUpOnceTypingPauses)
+{
+    using namespace std::chrono_literals;
+    const QString page = write("a.htm", "alpha");
+    ASSERT_TRUE(pages->LoadFile(page, false));
+    pages->pageBackup().setDelays(20ms, 10s);
+    type("x");
+    EXPECT_FALSE(QFileInfo::exists(page + "_"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(page + "_"); }, 2000));
+    EXPECT_EQ(readBytes(page + "_"), "xalpha");
+
+    // Steady typing still gets a copy after the longest wait.
+    pages->pageBackup().setDelays(10s, 50ms);
+    type("y");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readBytes(page + "_") == "xyalpha"; }, 2000));
+
+    // Saving makes the page the copy.
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_FALSE(QFileInfo::exists(page + "_"));
+}
+
+TEST_F(PagesTest, aFailedBackupIsToldOnceInTheStatusBar)
+{
+    const QString page = write("gone/a.htm", "alpha");
+    ASSERT_TRUE(pages->LoadFile(page, false));
+    ASSERT_TRUE(QDir(QFileInfo(page).absolutePath()).removeRecursively());
+    type("x");
+    pages->backupActivePage();
+    pages->finishBackup();
+    EXPECT_TRUE(pages->statusText().startsWith("The backup " + page + "_ could not be written"));
+    auto statuses = record<QString>(pages.get(), &PageManager::statusTextChanged);
+    pages->backupActivePage();
+    pages->finishBackup();
+    EXPECT_TRUE(statuses->isEmpty());
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(editorText(), "xalpha");
+}
+
+TEST_F(PagesTest, saveAsksBeforeOverwritingAnotherProgramsChange)
+{
+    struct Case {
+        const char* name;
+        OutsideChangeAnswer answer;
+        bool saved;
+        QByteArray onDisk;
+        QString inEditor;
+    };
+    const Case cases[] = {
+        {"overwrite", OutsideChangeAnswer::Overwrite, true, "mine theirs", "mine theirs"},
+        {"reload", OutsideChangeAnswer::Reload, false, "changed by them", "changed by them"},
+        {"cancel", OutsideChangeAnswer::Cancel, false, "changed by them", "mine theirs"},
+    };
+    for (const Case& c : cases) {
+        const QString page = write(QString(c.name) + ".htm", "theirs");
+        ASSERT_TRUE(pages->LoadFile(page, false));
+        type("mine ");
+        write(QString(c.name) + ".htm", "changed by them");
+        prompts.shown.clear();
+        prompts.outsideAnswer = c.answer;
+        EXPECT_EQ(pages->Save1Click(), c.saved) << c.name;
+        EXPECT_EQ(prompts.shown, QStringList{"outside change: " + PageTexts::changedOnDisk(page)}) << c.name;
+        EXPECT_EQ(readBytes(page), c.onDisk) << c.name;
+        EXPECT_EQ(editorText(), c.inEditor) << c.name;
+        if (c.answer == OutsideChangeAnswer::Reload) {
+            editor.scintilla()->undo();
+            EXPECT_EQ(editorText(), "mine theirs") << "the editor's changes stay in undo";
+        }
+    }
+
+    // A file only touched, or not changed at all, saves without a word.
+    const QString page = write("touched.htm", "same");
+    ASSERT_TRUE(pages->LoadFile(page, false));
+    write("touched.htm", "same");
+    prompts.shown.clear();
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_TRUE(prompts.shown.isEmpty());
+
+    // A deleted file is written back only when the user says so.
+    ASSERT_TRUE(QFile::remove(page));
+    prompts.answers = {false};
+    EXPECT_FALSE(pages->Save1Click());
+    EXPECT_FALSE(QFileInfo::exists(page));
+    EXPECT_EQ(prompts.shown, QStringList{"confirmation: " + PageTexts::deletedSaveQuestion(page)});
+    prompts.answers = {true};
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_EQ(readBytes(page), "same");
+}
