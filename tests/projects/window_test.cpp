@@ -37,6 +37,12 @@ struct RecordingPrompts : PagePrompts {
     void error(const QString& text) override { *asked << text; }
     bool warning(const QString& text) override { *asked << text; return true; }
     bool confirmation(const QString& text) override { *asked << text; return true; }
+    QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>&) override { return {}; }
+    OutsideChangeAnswer outsideChange(const QString& text) override
+    {
+        *asked << text;
+        return OutsideChangeAnswer::Cancel;
+    }
 };
 
 class ProjectsWindow : public ::testing::Test {

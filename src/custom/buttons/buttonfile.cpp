@@ -1,9 +1,7 @@
 #include "custom/buttons/buttonfile.h"
 
-#include "workspace/pages/pagecodec.h"
+#include "custom/shared/textdatafile.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace ButtonFile {
@@ -49,26 +47,22 @@ QStringList padded(QStringList lines)
 
 ReadResult read(const QString& path)
 {
+    const TextDataFile::ReadResult file = TextDataFile::read(path);
     ReadResult result;
-    QFile file(path);
-    if (!file.exists())
+    switch (file.state) {
+    case TextDataFile::ReadResult::State::Missing:
         return result;
-    if (!file.open(QIODevice::ReadOnly)) {
+    case TextDataFile::ReadResult::State::Unreadable:
         result.status = ReadResult::Status::Unreadable;
-        result.error = file.errorString();
+        result.error = file.errorString;
         return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = ReadResult::Status::Unreadable;
-        result.error = file.errorString();
-        return result;
+    case TextDataFile::ReadResult::State::Read:
+        break;
     }
     result.status = ReadResult::Status::Read;
-    const QString text = QString::fromUtf8(PageCodec::decode(bytes).utf8);
-    if (text.isEmpty())
+    if (file.text.isEmpty())
         return result;
-    result.lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    result.lines = file.text.split(QLatin1Char('\n'));
     // The line end after the last line does not start another one.
     if (result.lines.last().isEmpty())
         result.lines.removeLast();

@@ -1,6 +1,6 @@
 #include "custom/usercode/usercodeform.h"
 
-#include "custom/usercode/menutextfile.h"
+#include "custom/shared/textdatafile.h"
 #include "workspace/tags/usermenu.h"
 
 #include <QDialogButtonBox>
@@ -57,8 +57,8 @@ void TUserCodeForm::FormShow()
 {
     m_tabs->setCurrentIndex(0);
     for (int i = 0; i < fileCount; ++i) {
-        const MenuTextFile::ReadResult file = MenuTextFile::read(m_host.filePath(menuFiles[i].fileName));
-        m_writable[i] = file.state != MenuTextFile::ReadResult::State::Unreadable;
+        const TextDataFile::ReadResult file = TextDataFile::read(m_host.filePath(menuFiles[i].fileName));
+        m_writable[i] = file.state != TextDataFile::ReadResult::State::Unreadable;
         m_areas[i]->setPlainText(file.text);
         m_areas[i]->setReadOnly(!m_writable[i]);
         if (!m_writable[i]) {
@@ -93,7 +93,7 @@ bool TUserCodeForm::writeFiles()
         if (!m_writable[i])
             continue;
         files[i] = std::make_unique<QSaveFile>(m_host.filePath(menuFiles[i].fileName));
-        const QByteArray bytes = MenuTextFile::bytesFromText(m_areas[i]->toPlainText());
+        const QByteArray bytes = TextDataFile::bytesFromText(m_areas[i]->toPlainText());
         if (!files[i]->open(QIODevice::WriteOnly) || files[i]->write(bytes) != bytes.size())
             return fail(*files[i]);
     }

@@ -1,4 +1,4 @@
-#include "custom/usercode/menutextfile.h"
+#include "custom/shared/textdatafile.h"
 #include "custom/usercode/usercodeform.h"
 
 #include <QDir>
@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-TEST(MenuTextFile, readsEitherEncodingAndWritesCrLfLines)
+TEST(TextDataFile, readsEitherEncodingAndWritesCrLfLines)
 {
     const struct {
         QByteArray bytes;
@@ -64,7 +64,7 @@ TEST(MenuTextFile, readsEitherEncodingAndWritesCrLfLines)
         {"", QString()},
     };
     for (const auto& row : reads)
-        EXPECT_EQ(MenuTextFile::textFromBytes(row.bytes), row.text) << row.bytes.toStdString();
+        EXPECT_EQ(TextDataFile::textFromBytes(row.bytes), row.text) << row.bytes.toStdString();
 
     const struct {
         QString text;
@@ -77,7 +77,7 @@ TEST(MenuTextFile, readsEitherEncodingAndWritesCrLfLines)
         {QString(), ""},
     };
     for (const auto& row : writes)
-        EXPECT_EQ(MenuTextFile::bytesFromText(row.text), row.bytes) << row.text.toStdString();
+        EXPECT_EQ(TextDataFile::bytesFromText(row.text), row.bytes) << row.text.toStdString();
 }
 
 TEST_F(DefinableTags, okWritesTheAreasAndRebuildsTheMenus)

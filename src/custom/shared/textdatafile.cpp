@@ -1,11 +1,11 @@
-#include "custom/usercode/menutextfile.h"
+#include "custom/shared/textdatafile.h"
 
 #include "workspace/pages/pagecodec.h"
 
 #include <QFile>
 #include <QStringList>
 
-namespace MenuTextFile {
+namespace TextDataFile {
 
 ReadResult read(const QString& path)
 {
@@ -46,4 +46,4 @@ QByteArray bytesFromText(const QString& text)
     return bytes;
 }
 
-} // namespace MenuTextFile
+} // namespace TextDataFile
