@@ -87,14 +87,8 @@ class TableWizardFlow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QCoreApplication::setOrganizationName(strings::organisationName);
-        QCoreApplication::setApplicationName(strings::applicationName);
-        QSettings settings;
-        settings.clear();
         // Only the table helper may come up, once.
-        silenceTipsAndHelpers(settings);
-        settings.setValue(QStringLiteral("Helpers/SimpleTable"), true);
-        settings.sync();
+        startQuietSettings([](QSettings& settings) { settings.setValue(QStringLiteral("Helpers/SimpleTable"), true); });
         environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),
                                                         m_root.filePath(QStringLiteral("share")));
         environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };

@@ -72,13 +72,7 @@ class WiringFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QCoreApplication::setOrganizationName(strings::organisationName);
-        QCoreApplication::setApplicationName(strings::applicationName);
-        QSettings settings;
-        settings.clear();
-        silenceTipsAndHelpers(settings);
-        adjustSettings(settings);
-        settings.sync();
+        startQuietSettings([this](QSettings& settings) { adjustSettings(settings); });
         writeFile(m_root.filePath(QStringLiteral("share/tessera/blkhlght.mnu")), "<CITE>..</CITE> - citation\n");
 
         environment.programDirectory = ProgramDirectory(m_root.filePath(QStringLiteral("user")),

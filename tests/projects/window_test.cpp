@@ -2,6 +2,7 @@
 #include "app/pagetabbar.h"
 #include "app/previewwiring.h"
 #include "app/projectswiring.h"
+#include "app/quietsettings.h"
 #include "app/tform1.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
@@ -49,12 +50,7 @@ class ProjectsWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QCoreApplication::setOrganizationName(strings::organisationName);
-        QCoreApplication::setApplicationName(strings::applicationName);
-        QSettings settings;
-        settings.clear();
-        settings.setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), false);
-        settings.sync();
+        startQuietSettings();
         writeFile(user(QStringLiteral("site/index.htm")), "<P>home</P>");
         writeFile(user(QStringLiteral("site/PROJECT.INI")), "[PROJECT]\r\nmailto=me@example.org\r\n");
         writeFile(m_root.filePath(QStringLiteral("shop/PROJECT.INI")), "[PROJECT]\r\n");
