@@ -113,7 +113,13 @@ TTblCreateForm::TTblCreateForm(std::function<void(const QStringList&)> insertLin
     updateTableMenu();
 }
 
-TTblCreateForm::~TTblCreateForm() = default;
+TTblCreateForm::~TTblCreateForm()
+{
+    // A text box that loses the focus as it is destroyed reports its edit; by then this form is
+    // half gone and must not be told.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->blockSignals(true);
+}
 
 void TTblCreateForm::buildControls()
 {
