@@ -573,9 +573,13 @@ void TForm1::showTipOfTheDay()
     TfTipOfTheDay dialog(tipBook(), this);
     dialog.setIndex(tipNumber(m_settings));
     dialog.setShowAtStartup(showTipsFlag(m_settings));
+    // Stored as the dialog ends, not when its event loop returns: an exit asked for meanwhile (a
+    // termination signal) closes the dialog and writes the settings before that.
+    connect(&dialog, &QDialog::finished, this, [this, &dialog] {
+        tipNumber(m_settings) = dialog.index() + 2;
+        showTipsFlag(m_settings) = dialog.showAtStartup();
+    });
     dialog.exec();
-    tipNumber(m_settings) = dialog.index() + 2;
-    showTipsFlag(m_settings) = dialog.showAtStartup();
 }
 
 void TForm1::showHelper(Helper helper)

@@ -412,6 +412,21 @@ TEST(TipOfTheDay, StepsThroughTipsAndStoresPosition)
     EXPECT_FALSE(settings.value(QStringLiteral("Helpers/ShowTipOfTheDay")).toBool());
 }
 
+TEST(TipOfTheDay, AnExitWhileItIsOpenStoresTheAnswerFirst)
+{
+    Fixture fixture;
+    QSettings().setValue(QStringLiteral("Helpers/ShowTipOfTheDay"), true);
+    auto window = fixture.makeWindow();
+    // The tip comes up at the first activation; a termination signal arrives while it is open.
+    whenDialogOpens([&window](QDialog* dialog) {
+        dialog->findChild<QCheckBox*>()->setChecked(false);
+        window->requestExit();
+    });
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return window->settingsWritten(); }));
+    EXPECT_FALSE(QSettings().value(QStringLiteral("Helpers/ShowTipOfTheDay")).toBool());
+}
+
 TEST(TipOfTheDay, HelperShowsItsLineAndReturnsTheBox)
 {
     const TipBook book(QString::fromLatin1(Fixture::tips()).split(QLatin1Char('\n')));
