@@ -19,13 +19,13 @@ QString helperCaption(Helper helper)
     return {};
 }
 
-bool ShowHelper(int number, const QString& caption, bool flag, const TipBook& book, QWidget* parent)
+void ShowHelper(int number, const QString& caption, bool& flag, const TipBook& book, QWidget* parent)
 {
     if (!flag)
-        return flag;
+        return;
     TfTipOfTheDay dialog(book, parent);
     dialog.setIndex(number);
     dialog.prepareAsHelper(caption);
+    QObject::connect(&dialog, &QDialog::finished, [&flag, &dialog] { flag = dialog.showAtStartup(); });
     dialog.exec();
-    return dialog.showAtStartup();
 }

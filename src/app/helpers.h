@@ -23,7 +23,7 @@ constexpr int helperCount = 10;
 
 QString helperCaption(Helper helper);
 
-// Shows helper `number` with `caption` when `flag` is set and returns the state of its "Show
-// Helper on next entry" box, which the caller stores as the helper's new flag. With the flag
-// clear nothing is shown and the flag comes back unchanged.
-bool ShowHelper(int number, const QString& caption, bool flag, const TipBook& book, QWidget* parent);
+// Shows helper `number` with `caption` when `flag` is set, and stores the state of its "Show
+// Helper on next entry" box into `flag` as the box ends: an exit asked for while it is open
+// writes the user's answer. With the flag clear nothing is shown.
+void ShowHelper(int number, const QString& caption, bool& flag, const TipBook& book, QWidget* parent);

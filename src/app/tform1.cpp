@@ -584,8 +584,7 @@ void TForm1::showTipOfTheDay()
 
 void TForm1::showHelper(Helper helper)
 {
-    bool& flag = helperFlag(m_settings, helper);
-    flag = ShowHelper(static_cast<int>(helper), helperCaption(helper), flag, tipBook(), this);
+    ShowHelper(static_cast<int>(helper), helperCaption(helper), helperFlag(m_settings, helper), tipBook(), this);
 }
 
 void TForm1::showEvent(QShowEvent* event)

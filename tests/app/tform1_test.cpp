@@ -425,12 +425,25 @@ TEST(TipOfTheDay, AnExitWhileItIsOpenStoresTheAnswerFirst)
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&window] { return window->settingsWritten(); }));
     EXPECT_FALSE(QSettings().value(QStringLiteral("Helpers/ShowTipOfTheDay")).toBool());
+
+    // The same for a helper.
+    auto again = fixture.makeWindow();
+    again->show();
+    whenDialogOpens([&again](QDialog* dialog) {
+        dialog->findChild<QCheckBox*>()->setChecked(false);
+        again->requestExit();
+    });
+    again->showHelper(Helper::InternalClipboardContents);
+    ASSERT_TRUE(again->settingsWritten());
+    EXPECT_EQ(QSettings().value(QStringLiteral("Helpers/InternalClipboard")).toInt(), 0);
 }
 
 TEST(TipOfTheDay, HelperShowsItsLineAndReturnsTheBox)
 {
     const TipBook book(QString::fromLatin1(Fixture::tips()).split(QLatin1Char('\n')));
-    EXPECT_FALSE(ShowHelper(3, QStringLiteral("Browser Refresh"), false, book, nullptr)) << "a clear flag shows nothing";
+    bool flag = false;
+    ShowHelper(3, QStringLiteral("Browser Refresh"), flag, book, nullptr);
+    EXPECT_FALSE(flag) << "a clear flag shows nothing";
 
     QString caption, text, box;
     bool nextVisible = true;
@@ -444,7 +457,9 @@ TEST(TipOfTheDay, HelperShowsItsLineAndReturnsTheBox)
                 nextVisible = button->isVisible();
         tip->findChild<QCheckBox*>()->setChecked(false);
     });
-    EXPECT_FALSE(ShowHelper(3, QStringLiteral("Browser Refresh"), true, book, nullptr));
+    flag = true;
+    ShowHelper(3, QStringLiteral("Browser Refresh"), flag, book, nullptr);
+    EXPECT_FALSE(flag);
     EXPECT_EQ(caption, QStringLiteral("Browser Refresh"));
     EXPECT_EQ(text, QStringLiteral("Helper text 3"));
     EXPECT_EQ(box, QStringLiteral("Show Helper on next entry"));
@@ -452,7 +467,9 @@ TEST(TipOfTheDay, HelperShowsItsLineAndReturnsTheBox)
 
     // Without a tips file the helper shows the apology, and keeps its flag when left ticked.
     whenDialogOpens([&](QDialog* dialog) { text = static_cast<TfTipOfTheDay*>(dialog)->titleText(); });
-    EXPECT_TRUE(ShowHelper(10, QStringLiteral("Character Conversions"), true, TipBook(), nullptr));
+    flag = true;
+    ShowHelper(10, QStringLiteral("Character Conversions"), flag, TipBook(), nullptr);
+    EXPECT_TRUE(flag);
     EXPECT_EQ(text, QStringLiteral("Oops..."));
 }
 
