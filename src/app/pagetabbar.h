@@ -12,6 +12,13 @@ public:
     {
     }
 
+    // Moves to the next (+1) or previous (-1) tab, wrapping round at the ends.
+    void step(int delta)
+    {
+        if (count() > 1)
+            setCurrentIndex((currentIndex() + delta + count()) % count());
+    }
+
 signals:
     void countChanged(int count);
 

@@ -3,6 +3,7 @@
 #include "app/artwork.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -18,6 +19,16 @@ TSpash::TSpash(QWidget* parent)
     m_timer->setSingleShot(true);
     m_timer->setInterval(closeAfterMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &QWidget::close);
+    qApp->installEventFilter(this);
+}
+
+bool TSpash::eventFilter(QObject* watched, QEvent* event)
+{
+    // A question asked during start-up (recovering backups, a damaged file) must not sit under a
+    // picture that stays on top of everything.
+    if (event->type() == QEvent::Show && isVisible() && qobject_cast<QDialog*>(watched))
+        hide();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TSpash::showNow()

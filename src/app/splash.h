@@ -5,7 +5,7 @@
 class QTimer;
 
 // The start-up picture: borderless, on top of everything, centred, sized to its picture. It
-// closes itself after a few seconds in case nothing else does.
+// closes itself after a few seconds in case nothing else does, and steps aside for any dialog.
 class TSpash : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +17,7 @@ public:
     void showNow();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -189,6 +190,12 @@ void TForm1::buildLayout()
 
     setCentralWidget(central);
     connect(m_webPageTabs, &PageTabBar::countChanged, this, &TForm1::pageCountChanged);
+    // The desktop's usual chords for moving between tabs.
+    const std::pair<QKeyCombination, int> tabSteps[] = {{Qt::CTRL | Qt::Key_PageDown, 1}, {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (const auto& [keys, delta] : tabSteps) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        connect(shortcut, &QShortcut::activated, m_webPageTabs, [this, delta = delta] { m_webPageTabs->step(delta); });
+    }
 }
 
 void TForm1::buildStatusBar()

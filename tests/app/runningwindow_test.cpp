@@ -283,6 +283,20 @@ TEST_F(RunningWindowTest, theDesktopsUsualChordsWork)
     EXPECT_TRUE(window->statusPanel(2)->text().contains(QStringLiteral("copy.htm"))) << "the status names the new file";
 
     EXPECT_TRUE(window->commands().action(Command::SearchGoToLine)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_G)));
+
+    open(page(QStringLiteral("other.htm"), "other"));
+    const struct { QKeyCombination keys; int tab; const char* why; } steps[] = {
+        {Qt::CTRL | Qt::Key_PageDown, 0, "Ctrl+PgDown wraps round to the first tab"},
+        {Qt::CTRL | Qt::Key_PageUp, 1, "Ctrl+PgUp wraps round to the last tab"},
+        {Qt::CTRL | Qt::Key_PageUp, 0, "Ctrl+PgUp moves left"},
+    };
+    for (const auto& step : steps) {
+        QTest::keySequence(window->webPage()->scintilla(), QKeySequence(step.keys));
+        EXPECT_EQ(window->webPageTabs()->currentIndex(), step.tab) << step.why;
+    }
+    EXPECT_EQ(window->webPage()->Text(), QStringLiteral("more text")) << "the editor shows the tab's page";
+
+    QTest::keySequence(editor->scintilla(), QKeySequence(Qt::CTRL | Qt::Key_W));
     QTest::keySequence(editor->scintilla(), QKeySequence(Qt::CTRL | Qt::Key_W));
     EXPECT_EQ(window->webPageTabs()->count(), 0) << "Ctrl+W closes the page";
 }

@@ -1,5 +1,6 @@
 #include "app/appstrings.h"
 #include "app/pagetabbar.h"
+#include "app/splash.h"
 #include "app/tform1.h"
 #include "app/tipoftheday.h"
 #include "editor/tledit.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -486,3 +488,13 @@ TEST(TipOfTheDay, MissingFileDisablesStepping)
 }
 
 } // namespace
+
+TEST(TSpash, StepsAsideForAQuestionAskedDuringStartUp)
+{
+    TSpash splash;
+    splash.showNow();
+    ASSERT_TRUE(splash.isVisible());
+    QDialog question;
+    question.show();
+    EXPECT_FALSE(splash.isVisible());
+}

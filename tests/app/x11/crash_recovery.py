@@ -5,7 +5,9 @@ text back byte for byte.
 Runs the real program on the X display in $DISPLAY (start it under `xvfb-run -a`), with a home
 directory of its own, and drives it with xdotool as a person would:
 
-    xvfb-run -a python3 tests/app/x11/crash_recovery.py build/bin/tessera
+    xvfb-run -a python3 tests/app/x11/crash_recovery.py build/bin/tessera [screenshot.png]
+
+A second argument saves a picture of the recovery dialog there.
 """
 import os, shutil, subprocess, sys, tempfile, time
 
@@ -59,45 +61,59 @@ def main(program):
                    XDG_RUNTIME_DIR=f"{work}/run")
         env.pop("QT_QPA_PLATFORM", None)
         os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
-        page = os.path.join(work, "site", "page.htm")
-        os.makedirs(os.path.dirname(page))
-        with open(page, "wb") as f:
-            f.write(ORIGINAL)
+        site = os.path.join(work, "site")
+        os.makedirs(site)
+        pages = [os.path.join(site, name) for name in ("first.htm", "second.htm")]
+        for page in pages:
+            with open(page, "wb") as f:
+                f.write(ORIGINAL)
         settings = os.path.join(env["XDG_CONFIG_HOME"], "Marrowdale Software", "Tessera.conf")
         os.makedirs(os.path.dirname(settings))
         with open(settings, "w") as f:
-            f.write(f"[LastFiles]\nFile1={page}\nAutoLoad=true\n\n[Helpers]\nShowTipOfTheDay=false\n")
+            f.write("[Helpers]\nShowTipOfTheDay=false\n")
 
-        # First run: the page opens, the user types, the backup is written after a pause, then a crash.
-        first = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # First run: both pages open, the second is current. The user types in it, moves to the first
+        # tab (the second's text goes to its backup as the tab is left) and types there, then a crash
+        # once the first page's backup is written too.
+        first = subprocess.Popen([program, *pages], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         window = wait_for_window(env, "^Tessera!")
         if not window:
             return "the main window did not appear"
         time.sleep(1.0)
-        focus_and(env, window, "key", "--clearmodifiers", "ctrl+Home")
-        focus_and(env, window, "type", "--delay", "30", TYPED)
-        expected = TYPED.encode() + ORIGINAL
-        backed_up = wait_until(lambda: read(page + "_") == expected)
+        expected = {}
+        for page, words, leave in ((pages[1], TYPED, "ctrl+Page_Up"), (pages[0], "first tab ", None)):
+            focus_and(env, window, "key", "--clearmodifiers", "ctrl+Home")
+            focus_and(env, window, "type", "--delay", "30", words)
+            expected[page] = words.encode() + ORIGINAL
+            if leave:
+                focus_and(env, window, "key", "--clearmodifiers", leave)
+        backed_up = wait_until(lambda: all(read(page + "_") == text for page, text in expected.items()))
         first.kill()
         first.wait()
         if not backed_up:
-            return f"the backup holds {read(page + '_')!r} before the crash, expected {expected!r}"
+            return f"the backups hold {[read(page + '_') for page in pages]!r} before the crash, expected {list(expected.values())!r}"
 
-        # Second run: the recovery dialog lists the page; Recover is the first choice, OK takes it.
+        # Second run: the recovery dialog lists both pages; Recover is every page's first choice and OK
+        # takes them. Each recovered tab is then saved.
         second = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         dialog = wait_for_window(env, "^Recover Unsaved Pages")
         if not dialog:
             second.kill()
             return "the recovery dialog did not appear"
+        if len(sys.argv) > 2:
+            time.sleep(0.5)
+            subprocess.run(["import", "-window", "root", sys.argv[2]], env=env)
         focus_and(env, dialog, "key", "Return")
         window = wait_for_window(env, "^Tessera!")
         time.sleep(1.0)
-        focus_and(env, window, "key", "F2")
-        saved = wait_until(lambda: read(page) == expected, timeout=10.0)
+        for _ in pages:
+            focus_and(env, window, "key", "F2")
+            focus_and(env, window, "key", "--clearmodifiers", "ctrl+Page_Down")
+        saved = wait_until(lambda: all(read(page) == text for page, text in expected.items()), timeout=10.0)
         second.kill()
         second.wait()
         if not saved:
-            return f"the page holds {read(page)!r} after recovering and saving, expected {expected!r}"
+            return f"the pages hold {[read(page) for page in pages]!r} after recovering and saving, expected {list(expected.values())!r}"
         return None
     finally:
         shutil.rmtree(work, ignore_errors=True)
@@ -108,4 +124,4 @@ if __name__ == "__main__":
     if failure:
         print("FAILED:", failure)
         sys.exit(1)
-    print("recovered text is byte-identical to what was typed")
+    print("recovered text of both tabs is byte-identical to what was typed")
