@@ -14,6 +14,7 @@ set(rules
   "viewer/model,viewer/parser,viewer/layout,viewer/paint|<Q,\"viewer/qt/,\"viewer/control/,\"spell/,${higher}"
   "spell/engine|<Q,\"viewer/,\"spell/dialogs/,${higher}"
   "generators/builders|<Q,${higher}|\"generators/builders/"
+  "generators/tools|<Q,${higher}|\"generators/builders/,\"generators/tools/"
   "viewer|${higher}"
   "artwork,editor,workspace,projects,generators,custom,print,spell|\"app/")
 

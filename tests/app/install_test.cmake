@@ -8,7 +8,7 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-foreach(file bin/tessera bin/tessera-render bin/tessera-dict share/tessera/TIPS.TXT share/tessera/help/index.html
+foreach(file bin/tessera bin/tessera-render bin/tessera-dict bin/tessera-gen share/tessera/TIPS.TXT share/tessera/help/index.html
              share/applications/tessera.desktop share/icons/hicolor/scalable/apps/tessera.svg
              share/icons/hicolor/16x16/apps/tessera.png share/icons/hicolor/48x48/apps/tessera.png
              share/icons/hicolor/256x256/apps/tessera.png)
