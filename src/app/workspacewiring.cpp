@@ -115,7 +115,6 @@ TagOptions WorkspaceWiring::tagOptions() const
     options.useBR = defaults.useBr;
     options.expandCharsToHtml = defaults.expandCharsToHtml;
     options.useClosingP = defaults.useClosingP;
-    options.autoUpdate = defaults.autoUpdate;
     options.fontSizeStep = defaults.fontSizeChange;
     options.webExtensions = defaults.extension;
     options.graphicExtensions = defaults.graphicExtension;

@@ -75,8 +75,8 @@ void TagInserter::reportFailure(const QString& title, const QString& text) const
 void TagInserter::finish()
 {
     Q_EMIT saveEnabled();
-    if (!options().autoUpdate)
-        Q_EMIT previewUpdateRequested();
+    // The preview knows whether live preview shows the change already.
+    Q_EMIT previewUpdateRequested();
 }
 
 // ---- primitives ----------------------------------------------------------------------------

@@ -18,7 +18,6 @@ struct TagOptions {
     bool useBR = false;             // "UseBR"
     bool expandCharsToHtml = true;  // "ExpandCharstoHTML"
     bool useClosingP = false;       // "UseClosingP"
-    bool autoUpdate = false;        // "AutoUpdate"
     int fontSizeStep = 2;           // "FontSizeChange"
     QString webExtensions = QStringLiteral("html,htm,shtm,shtml");
     QString graphicExtensions = QStringLiteral("gif,jpg");
@@ -154,7 +153,7 @@ public:
 Q_SIGNALS:
     // The page changed through a command: the Save button is enabled.
     void saveEnabled();
-    // The preview should be refreshed now (only sent while live update is off).
+    // The page changed through a command; the preview decides whether to refresh.
     void previewUpdateRequested();
 
 private:
