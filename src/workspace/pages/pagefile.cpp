@@ -15,12 +15,6 @@ QByteArray hashOf(const QByteArray& bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
 
-bool hasSeveralLinks(const QString& path)
-{
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && status.st_nlink > 1;
-}
-
 bool writeInPlace(const QString& path, const QByteArray& bytes, QString* errorString)
 {
     QFile file(path);
@@ -34,6 +28,12 @@ bool writeInPlace(const QString& path, const QByteArray& bytes, QString* errorSt
 }
 
 } // namespace
+
+bool PageFile::writesInPlace(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && status.st_nlink > 1;
+}
 
 PageReadResult PageFile::read(const QString& path)
 {
@@ -67,7 +67,7 @@ bool PageFile::write(const QString& path, const QByteArray& bytes, QString* erro
             *errorString = QStringLiteral("It is a directory, not a file.");
         return false;
     }
-    if (hasSeveralLinks(path))
+    if (writesInPlace(path))
         return writeInPlace(path, bytes, errorString);
     QSaveFile file(path);
     // Unbuffered, so a short write (a full disk) shows in the count instead of passing unseen

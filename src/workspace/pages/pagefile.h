@@ -32,6 +32,8 @@ class PageFile
 public:
     static PageReadResult read(const QString& path);
     static bool write(const QString& path, const QByteArray& bytes, QString* errorString);
+    // Whether write() overwrites the file itself (several hard links) instead of replacing it.
+    static bool writesInPlace(const QString& path);
     // The stamp of a file whose contents are known to be `bytes`.
     static DiskStamp stamp(const QString& path, const QByteArray& bytes);
     // Whether the file differs from `known`; a file only touched refreshes the time in `known`.

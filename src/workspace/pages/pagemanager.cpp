@@ -388,11 +388,20 @@ bool PageManager::writeEditorTo(const QString& fileName, const PageFormat& forma
 {
     QString error;
     const QByteArray bytes = PageCodec::encode(editorBytes(m_editor), format.encoding);
+    const bool active = m_active >= 0 && m_active < m_pages.count();
+    // A file written in place is short while the write goes on: its backup holds the whole
+    // text until the write has ended, for the next start to offer if it never does.
+    if (active && PageFile::writesInPlace(fileName)) {
+        PageRecord& record = m_pages.at(m_active);
+        finishBackup();
+        m_pageBackup.cancel();
+        m_swapFiles.write(swapFileOf(record), bytes, &error, record.fileName);
+    }
     if (!PageFile::write(fileName, bytes, &error)) {
         m_prompts->error(PageTexts::writeFailed(fileName, error));
         return false;
     }
-    if (m_active >= 0 && m_active < m_pages.count()) {
+    if (active) {
         PageRecord& record = m_pages.at(m_active);
         record.disk = PageFile::stamp(fileName, bytes);
         record.askedAbout = {};

@@ -25,6 +25,8 @@
 #include <memory>
 #include <random>
 
+#include <unistd.h>
+
 namespace {
 
 // Records every message and answers from a queue (Yes/OK when the queue is empty).
@@ -553,6 +555,27 @@ TEST_F(PagesTest, readOnlyDirectoryRefusesTheSaveAndLeavesThePage)
     QFile::setPermissions(directory, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (!refuses)
         GTEST_SKIP() << "running with rights that ignore directory permissions";
+}
+
+// A page with several names is written in place; its backup holds the text until that write ends.
+TEST_F(PagesTest, aPageWithSeveralNamesKeepsItsBackupUntilTheWriteEnds)
+{
+    const QString page = write("linked/a.htm", "original");
+    const QString alias = QDir(work.path()).filePath("linked/b.htm");
+    ASSERT_EQ(::link(QFile::encodeName(page).constData(), QFile::encodeName(alias).constData()), 0);
+    ASSERT_TRUE(pages->LoadFile(page, false));
+    type("edit ");
+    QFile::setPermissions(page, QFileDevice::ReadOwner);
+    if (QFile(page).open(QIODevice::WriteOnly)) {
+        QFile::setPermissions(page, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    }
+    EXPECT_FALSE(pages->Save1Click());
+    EXPECT_EQ(readBytes(page + "_"), "edit original") << "a write that fails leaves the text in the backup";
+    QFile::setPermissions(page, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_TRUE(pages->Save1Click());
+    EXPECT_EQ(readBytes(alias), "edit original");
+    EXPECT_FALSE(QFile::exists(page + "_")) << "a finished write needs no backup";
 }
 
 // Pages of every encoding and line-end style, opened and saved, unedited or after a trip to
