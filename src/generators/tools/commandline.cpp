@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace tessera::gen {
@@ -69,7 +68,7 @@ std::optional<int> Arguments::number(const std::string& option, int low, int hig
     return result;
 }
 
-std::string readDefinitionBytes(const std::string& path)
+std::string readFileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     if (!file)
@@ -78,7 +77,12 @@ std::string readDefinitionBytes(const std::string& path)
     bytes << file.rdbuf();
     if (file.bad())
         throw InputError(path + ": cannot be read: " + std::strerror(errno));
-    std::string contents = std::move(bytes).str();
+    return std::move(bytes).str();
+}
+
+std::string readDefinitionBytes(const std::string& path)
+{
+    std::string contents = readFileBytes(path);
     if (contents.find('\0') != std::string::npos)
         throw InputError(path + ": holds binary data, not a definition");
     return contents;

@@ -49,7 +49,9 @@ private:
     std::set<std::string> m_flags;
 };
 
-// The bytes of a definition file. Missing, unreadable and binary files are input errors.
+// The bytes of a file; a missing or unreadable one is an input error.
+std::string readFileBytes(const std::string& path);
+// The bytes of a text definition file: binary data is an input error too.
 std::string readDefinitionBytes(const std::string& path);
 
 // The lines as a page gets them: each followed by the line end.
