@@ -1,0 +1,92 @@
+#include "generators/template/templatepages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tessera::generators;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& contents)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class PictureBrowse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        services.pageDirectory = [this] { return pageDirectory; };
+        services.chooseImageFile = [this](const QString& start) {
+            started = start;
+            return chosen;
+        };
+        services.reportFailure = [this](const QString&, const QString& text) { reported << text; };
+        pageDirectory = root.filePath(QStringLiteral("site"));
+        QDir().mkpath(pageDirectory);
+        writeFile(root.filePath(QStringLiteral("pictures/cat.gif")), "new cat");
+    }
+
+    QTemporaryDir root;
+    TemplateServices services;
+    QString pageDirectory;
+    QString chosen;
+    QString started;
+    QStringList reported;
+};
+
+TEST_F(PictureBrowse, copiesBesideThePageAndGivesTheBareName)
+{
+    const QString before = QDir::currentPath();
+    PictureChooser chooser(services, nullptr);
+    chosen = root.filePath(QStringLiteral("pictures/cat.gif"));
+    EXPECT_EQ(chooser.choose(QStringLiteral("old.gif")), QStringLiteral("cat.gif"));
+    EXPECT_EQ(started, QDir(pageDirectory).filePath(QStringLiteral("old.gif")));
+    EXPECT_EQ(readFile(QDir(pageDirectory).filePath(QStringLiteral("cat.gif"))), QByteArray("new cat"));
+    EXPECT_EQ(QDir::currentPath(), before);
+
+    // A picture of that name beside the page stays as it is.
+    writeFile(QDir(pageDirectory).filePath(QStringLiteral("cat.gif")), "own cat");
+    EXPECT_EQ(chooser.choose(QString()), QStringLiteral("cat.gif"));
+    EXPECT_EQ(readFile(QDir(pageDirectory).filePath(QStringLiteral("cat.gif"))), QByteArray("own cat"));
+    EXPECT_TRUE(reported.isEmpty());
+
+    chosen.clear();
+    EXPECT_EQ(chooser.choose(QString()), std::nullopt);
+}
+
+TEST_F(PictureBrowse, aFailedCopyIsReportedAndLeavesTheBox)
+{
+    PictureChooser chooser(services, nullptr);
+    chosen = root.filePath(QStringLiteral("pictures/dog.gif"));
+    EXPECT_EQ(chooser.choose(QString()), std::nullopt);
+    EXPECT_EQ(reported.size(), 1);
+
+    // A page never saved names the picture where it is.
+    pageDirectory.clear();
+    chosen = root.filePath(QStringLiteral("pictures/cat.gif"));
+    EXPECT_EQ(chooser.choose(QString()), chosen);
+}
+
+TEST(TemplateBodyImport, readsEveryAttributeWithTheProgramsBodyReader)
+{
+    TemplateBody every {"my tile.gif", "111111", "222222", "333333", "444444", "555555", 10, 0, true};
+    EXPECT_EQ(bodyFieldsOf(QString::fromStdString(buildBody(every))), every);
+    EXPECT_EQ(bodyFieldsOf(QStringLiteral("<BODY VLINK=\"#00FF00\" LINK=\"#0000FF\">")),
+              (TemplateBody {"", "000000", "0000FF", "00FF00", "000000", "FFFFFF", -1, -1, false}));
+    EXPECT_EQ(bodyFieldsOf(QString()), TemplateBody {});
+}
+
+} // namespace
