@@ -64,13 +64,17 @@ QSpinBox* spin(int minimum, int maximum, const char* name)
     return box;
 }
 
-QWidget* besideEachOther(std::initializer_list<QWidget*> widgets)
+enum class RowFill { FirstWidget, Nothing };
+
+QWidget* besideEachOther(std::initializer_list<QWidget*> widgets, RowFill fill = RowFill::FirstWidget)
 {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     for (QWidget* widget : widgets)
-        layout->addWidget(widget, widget == *widgets.begin() ? 1 : 0);
+        layout->addWidget(widget, fill == RowFill::FirstWidget && widget == *widgets.begin() ? 1 : 0);
+    if (fill == RowFill::Nothing)
+        layout->addStretch();
     return row;
 }
 
@@ -206,9 +210,7 @@ TemplateHeaderPage::TemplateHeaderPage(const TemplateServices& services)
     form->addRow(QStringLiteral("Heading Text:"), HeaderText);
     form->addRow(QStringLiteral("Heading Size:"), HeaderSize);
     form->addRow(QStringLiteral("Alignment:"), HeaderAlignment);
-    auto* colourRow = besideEachOther({m_colourLabel, HeaderColor, m_noColour});
-    colourRow->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding));
-    form->addRow(QStringLiteral("Color:"), colourRow);
+    form->addRow(QStringLiteral("Color:"), besideEachOther({m_colourLabel, HeaderColor, m_noColour}, RowFill::Nothing));
     connect(HeaderColor, &QPushButton::clicked, this, &TemplateHeaderPage::HeaderColorClick);
     connect(m_noColour, &QPushButton::clicked, this, [this] {
         m_colour.reset();
@@ -266,7 +268,7 @@ TemplateTextPage::TemplateTextPage()
     setObjectName(QStringLiteral("Text"));
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Document Text:"), WebText);
-    form->addRow(QString(), besideEachOther({BoldCB, UnderlineCB, ItalicsCB}));
+    form->addRow(QString(), besideEachOther({BoldCB, UnderlineCB, ItalicsCB}, RowFill::Nothing));
     form->addRow(QStringLiteral("Alignment:"), TextAlignment);
 }
 
