@@ -55,6 +55,7 @@ TTemplateWizeGuy::TTemplateWizeGuy(Host host, QWidget* parent)
     , m_image(new TemplateImagePage(m_host.services))
     , m_link(new TemplateLinkPage(m_host.services))
     , m_body(new TemplateBodyPage(m_host.services))
+    , StartBtn(button(QStringLiteral("&Start"), "StartBtn"))
     , PreviousBtn(button(QStringLiteral("&Previous"), "PreviousBtn"))
     , NextBtn(button(QStringLiteral("&Next"), "NextBtn"))
     , RefreshBtn(button(QStringLiteral("&Refresh"), "RefreshBtn"))
@@ -72,10 +73,9 @@ TTemplateWizeGuy::TTemplateWizeGuy(Host host, QWidget* parent)
         "write the HTML again; Next and Previous go to the other markers.\n\n"
         "Press Start to go to the first marker."));
     explanation->setWordWrap(true);
-    QPushButton* start = button(QStringLiteral("&Start"), "StartBtn");
     auto* startingLayout = new QVBoxLayout(starting);
     startingLayout->addWidget(explanation);
-    startingLayout->addWidget(start, 0, Qt::AlignHCenter);
+    startingLayout->addWidget(StartBtn, 0, Qt::AlignHCenter);
     startingLayout->addStretch();
 
     auto* invalid = new QWidget;
@@ -97,14 +97,15 @@ TTemplateWizeGuy::TTemplateWizeGuy(Host host, QWidget* parent)
     layout->addWidget(m_pages);
     layout->addLayout(buttons);
 
-    connect(start, &QPushButton::clicked, this, &TTemplateWizeGuy::StartClick);
+    connect(StartBtn, &QPushButton::clicked, this, &TTemplateWizeGuy::StartClick);
     connect(PreviousBtn, &QPushButton::clicked, this, &TTemplateWizeGuy::PreviousClick);
     connect(NextBtn, &QPushButton::clicked, this, &TTemplateWizeGuy::NextClick);
     connect(RefreshBtn, &QPushButton::clicked, this, &TTemplateWizeGuy::RefreshClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
+    // Leaving the box may mean clicking into the page: the wizard writes but keeps to the back.
     connect(m_link, &TemplateLinkPage::displayedTextLeft, this, [this] {
         if (isVisible() && page() == Page::Link)
-            RefreshClick();
+            writeAndShow();
     });
     CloseBtn->hide();
     updateButtons();
@@ -273,13 +274,20 @@ std::optional<std::vector<std::string>> TTemplateWizeGuy::builtLines() const
 
 void TTemplateWizeGuy::RefreshClick()
 {
-    if (!m_started || !m_pageCurrent || m_importing || !m_kind)
+    if (!writeAndShow())
         return;
+    raise();
+    activateWindow();
+}
+
+bool TTemplateWizeGuy::writeAndShow()
+{
+    if (!m_started || !m_pageCurrent || m_importing || !m_kind)
+        return false;
     writeLines();
     if (m_host.updatePreview)
         m_host.updatePreview();
-    raise();
-    activateWindow();
+    return true;
 }
 
 void TTemplateWizeGuy::writeLines()
@@ -335,6 +343,5 @@ void TTemplateWizeGuy::updateButtons()
         pushButton->setVisible(m_started);
         pushButton->setEnabled(m_pageCurrent);
     }
-    if (QPushButton* start = findChild<QPushButton*>(QStringLiteral("StartBtn")))
-        start->setEnabled(m_pageCurrent);
+    StartBtn->setEnabled(m_pageCurrent);
 }

@@ -63,6 +63,8 @@ private:
     void showInvalidTag(int line);
     // The HTML for the owned lines; nothing when the page has nothing to write.
     std::optional<std::vector<std::string>> builtLines() const;
+    // Writes the active page's HTML and refreshes the preview; false when there is nothing to do.
+    bool writeAndShow();
     void writeLines();
     void updateButtons();
 
@@ -75,6 +77,7 @@ private:
     TemplateImagePage* m_image;
     TemplateLinkPage* m_link;
     TemplateBodyPage* m_body;
+    QPushButton* StartBtn;
     QPushButton* PreviousBtn;
     QPushButton* NextBtn;
     QPushButton* RefreshBtn;

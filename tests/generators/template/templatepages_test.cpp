@@ -1,7 +1,9 @@
 #include "generators/template/templatepages.h"
 
 #include <QDir>
+#include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -78,6 +80,19 @@ TEST_F(PictureBrowse, aFailedCopyIsReportedAndLeavesTheBox)
     pageDirectory.clear();
     chosen = root.filePath(QStringLiteral("pictures/cat.gif"));
     EXPECT_EQ(chooser.choose(QString()), chosen);
+}
+
+TEST_F(PictureBrowse, typingANameMeasuresThePictureReadingOneDoesNot)
+{
+    ASSERT_TRUE(QImage(100, 80, QImage::Format_RGB32).save(QDir(pageDirectory).filePath(QStringLiteral("cat.png"))));
+    TemplateImagePage page(services);
+    auto* name = page.findChild<QComboBox*>(QStringLiteral("ImageFilename"));
+    page.showFields({"cat.png", 10, 20, "none"});
+    EXPECT_EQ(page.fields(), (TemplateImage {"cat.png", 10, 20, "none"}));
+    name->setEditText(QStringLiteral("cat.pn"));
+    EXPECT_EQ(page.fields(), (TemplateImage {"cat.pn", 0, 0, "none"}));
+    name->setEditText(QStringLiteral("cat.png"));
+    EXPECT_EQ(page.fields(), (TemplateImage {"cat.png", 100, 80, "none"}));
 }
 
 TEST(TemplateBodyImport, readsEveryAttributeWithTheProgramsBodyReader)
