@@ -108,6 +108,9 @@ TEST_F(TemplateWizardFlow, walksThePlaceholdersAndRewritesEachLine)
     EXPECT_EQ(control<QLineEdit>(wizard, "HeaderText")->text(), QStringLiteral("Welcome"));
     EXPECT_EQ(control<QSpinBox>(wizard, "HeaderSize")->value(), 2);
     EXPECT_EQ(control<QComboBox>(wizard, "HeaderAlignment")->currentText(), QStringLiteral("center"));
+    control<QSpinBox>(wizard, "HeaderSize")->setValue(3);
+    wizard->RefreshClick();
+    EXPECT_EQ(line(9), QStringLiteral("<H3 ALIGN=\"center\">Welcome</H3>"));
 
     wizard->NextClick();
     ASSERT_EQ(wizard->page(), Page::Text);
@@ -150,6 +153,9 @@ TEST_F(TemplateWizardFlow, walksThePlaceholdersAndRewritesEachLine)
     EXPECT_EQ(control<QComboBox>(wizard, "URLLink")->currentText(), QStringLiteral("x.htm"));
     control<QComboBox>(wizard, "LinkStyle")->setCurrentText(QStringLiteral("Image link"));
     EXPECT_TRUE(control<QComboBox>(wizard, "DisplayedGraphic")->isVisible());
+    control<QComboBox>(wizard, "DisplayedGraphic")->setEditText(QStringLiteral("cat.png"));
+    wizard->RefreshClick();
+    EXPECT_EQ(line(17), QStringLiteral("<A HREF=\"x.htm\"><IMG SRC=\"cat.png\"></A>"));
 
     EXPECT_FALSE(control<QPushButton>(wizard, "CloseBtn")->isVisible());
     asked.clear();
@@ -163,8 +169,8 @@ TEST_F(TemplateWizardFlow, walksThePlaceholdersAndRewritesEachLine)
 
     // Each write is one undo step.
     editor->undo();
-    EXPECT_EQ(line(15), QString());
-    EXPECT_EQ(line(13), QStringLiteral("<IMG SRC=\"cat.png\" HEIGHT=\"80\" WIDTH=\"100\" ALIGN=\"left\">"));
+    EXPECT_EQ(line(17), QStringLiteral("<A HREF=\"x.htm\">x</A>"));
+    EXPECT_EQ(line(15), QStringLiteral("<A HREF=\"mailto:me@a.org\">Write me</A>"));
 
     wizard->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
