@@ -260,4 +260,17 @@ TEST_F(TemplateWizardFlow, pageDefaultsGoBeforeTheBodyTheyFind)
                                                         "<META NAME=\"Description\" CONTENT=\"\">\n<BODY>\n</BODY>\n"));
 }
 
+TEST_F(TemplateWizardFlow, aPlaceholderOnTheLastLineGetsItsLineAppended)
+{
+    open(page(QStringLiteral("last.htm"), "<P>x</P>\r\n<!--##Image-->"));
+    QPointer<TTemplateWizeGuy> wizard = startWizard();
+    wizard->StartClick();
+    ASSERT_EQ(wizard->page(), Page::Image);
+    control<QComboBox>(wizard, "ImageFilename")->setEditText(QStringLiteral("a.gif"));
+    wizard->RefreshClick();
+    EXPECT_EQ(window->webPage()->Text(), QStringLiteral("<P>x</P>\r\n<!--##Image-->\r\n<IMG SRC=\"a.gif\">"));
+    wizard->RefreshClick();
+    EXPECT_EQ(window->webPage()->Text(), QStringLiteral("<P>x</P>\r\n<!--##Image-->\r\n<IMG SRC=\"a.gif\">"));
+}
+
 } // namespace

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QCheckBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -167,7 +168,7 @@ private:
         QLineEdit* edit;
         QLabel* label;
     };
-    ColourBox addColour(class QFormLayout* form, const QString& caption, const char* name);
+    ColourBox addColour(QFormLayout* form, const QString& caption, const char* name);
     void chooseColour(const ColourBox& box);
 
     const TemplateServices& m_services;
