@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -93,6 +94,27 @@ TEST_F(PictureBrowse, typingANameMeasuresThePictureReadingOneDoesNot)
     EXPECT_EQ(page.fields(), (TemplateImage {"cat.pn", 0, 0, "none"}));
     name->setEditText(QStringLiteral("cat.png"));
     EXPECT_EQ(page.fields(), (TemplateImage {"cat.png", 100, 80, "none"}));
+}
+
+TEST(TemplateColours, buttonsGiveTheChosenColourAndNoColourTakesItBack)
+{
+    TemplateServices services;
+    QColor offered;
+    services.chooseColour = [&offered](const QColor& initial) {
+        offered = initial;
+        return std::optional<QColor>(QColor(0xAB, 0x00, 0x12));
+    };
+    TemplateBodyPage body(services);
+    body.showFields({"", "000000", "000000", "000000", "000000", "00FF00", -1, -1, false});
+    body.findChild<QPushButton*>(QStringLiteral("bgColorTextButton"))->click();
+    EXPECT_EQ(offered, QColor(0, 255, 0));
+    EXPECT_EQ(body.fields().backgroundColour, "AB0012");
+
+    TemplateHeaderPage header(services);
+    header.findChild<QPushButton*>(QStringLiteral("HeaderColor"))->click();
+    EXPECT_EQ(header.fields().colour, (Rgb {0xAB, 0x00, 0x12}));
+    header.findChild<QPushButton*>(QStringLiteral("HeaderNoColor"))->click();
+    EXPECT_EQ(header.fields().colour, std::nullopt);
 }
 
 TEST(TemplateBodyImport, readsEveryAttributeWithTheProgramsBodyReader)
