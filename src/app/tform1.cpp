@@ -5,6 +5,7 @@
 #include "app/generatorwiring.h"
 #include "app/pagetabbar.h"
 #include "app/projectswiring.h"
+#include "app/templatewiring.h"
 #include "app/tipbook.h"
 #include "app/tipoftheday.h"
 #include "app/workspacewiring.h"
@@ -90,6 +91,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
                                       m_environment.makePageFileDialogs ? m_environment.makePageFileDialogs() : nullptr);
     m_projects = new ProjectsWiring(*this);
     new GeneratorWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeTableWizardPrompts);
+    new TemplateWiring(*this);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 

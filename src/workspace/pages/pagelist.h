@@ -9,6 +9,8 @@
 
 // One open page, at the same index as its tab.
 struct PageRecord {
+    // Given when the page is opened; unlike its index or file name it stays while it is open.
+    quint64 id = 0;
     bool inProject = false;
     QString fileName;
     bool modified = false;
@@ -45,11 +47,16 @@ public:
     bool isEmpty() const { return m_pages.isEmpty(); }
     PageRecord& at(int index) { return m_pages[index]; }
     const PageRecord& at(int index) const { return m_pages[index]; }
-    void append(PageRecord record) { m_pages.append(std::move(record)); }
+    void append(PageRecord record)
+    {
+        record.id = ++m_lastId;
+        m_pages.append(std::move(record));
+    }
     void removeAt(int index) { m_pages.removeAt(index); }
     // The index of the page open on that file, or -1.
     int indexOfFile(const QString& fileName) const;
 
 private:
     QList<PageRecord> m_pages;
+    quint64 m_lastId = 0;
 };
