@@ -41,6 +41,16 @@ QByteArray editorBytes(const TLEdit* editor)
     return editor->textBlock();
 }
 
+// The line ends the editor's save style asks for; None keeps each as it is.
+LineEnds savedLineEnds(const TLEdit* editor)
+{
+    if (editor->UnixStyleSave())
+        return LineEnds::Lf;
+    if (editor->MacStyleSave())
+        return LineEnds::Cr;
+    return LineEnds::None;
+}
+
 QsciScintilla::EolMode eolModeFor(LineEnds style)
 {
     switch (style) {
@@ -387,7 +397,8 @@ void PageManager::OpenWeb1Click()
 bool PageManager::writeEditorTo(const QString& fileName, const PageFormat& format)
 {
     QString error;
-    const QByteArray bytes = PageCodec::encode(editorBytes(m_editor), format.encoding);
+    const QByteArray text = PageCodec::convertLineEnds(editorBytes(m_editor), savedLineEnds(m_editor));
+    const QByteArray bytes = PageCodec::encode(text, format.encoding);
     if (!PageFile::write(fileName, bytes, &error)) {
         m_prompts->error(PageTexts::writeFailed(fileName, error));
         return false;
