@@ -857,6 +857,12 @@ QByteArray PageManager::pageBytes() const
     return PageCodec::encode(editorBytes(m_editor), encoding);
 }
 
+QString PageManager::chooseFile()
+{
+    return m_dialogs->openFileName(m_currentDirectory, openPageFilter(PageSettings::webExtensions(*m_settings),
+                                                                      PageSettings::graphicExtensions(*m_settings)));
+}
+
 void PageManager::adoptProgramCopy(const QString& path)
 {
     m_swapFiles.adopt(path);
@@ -910,9 +916,7 @@ void PageManager::InsertFile1Click()
 {
     if (m_pages.isEmpty() || !m_spare)
         return;
-    const QString fileName = m_dialogs->openFileName(m_currentDirectory,
-                                                     openPageFilter(PageSettings::webExtensions(*m_settings),
-                                                                    PageSettings::graphicExtensions(*m_settings)));
+    const QString fileName = chooseFile();
     if (fileName.isEmpty())
         return;
     const PageReadResult read = PageFile::read(fileName);
