@@ -155,24 +155,6 @@ TEST_F(FontFormTest, controlsChangeTheSampleOnly)
     // The colour outside the eighteen goes back as it came.
     EXPECT_EQ(applied[0].previewBackground, QColor(0x12, 0x34, 0x56));
     EXPECT_TRUE(recorded.empty());
-
-    control<QComboBox>(form, "SaveTypeAs")->setCurrentText(QStringLiteral("Unix Style"));
-    control<QPushButton>(form, "OKChanges")->click();
-    ASSERT_EQ(recorded.size(), 1u);
-    EXPECT_EQ(recorded[0].fileFormat, 2);
-    EXPECT_EQ(form.result(), QDialog::Accepted);
-}
-
-TEST_F(FontFormTest, cancelRestoresTheRecordedSettingsAndReloadsTheControls)
-{
-    TFontForm form(host);
-    form.FormShow();
-    control<QSpinBox>(form, "TabSize")->setValue(3);
-    control<QPushButton>(form, "BitBtn2")->click();
-    EXPECT_EQ(restored, 2);
-    EXPECT_TRUE(applied.empty());
-    EXPECT_EQ(control<QSpinBox>(form, "TabSize")->value(), window.tabSize);
-    EXPECT_EQ(form.result(), QDialog::Rejected);
 }
 
 // The hints come only when the user checks the box, not when the box is filled.

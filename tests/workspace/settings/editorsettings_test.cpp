@@ -97,26 +97,6 @@ TEST(EditorSettings, emptyOrGarbledValuesKeepTheEditorsLook)
     EXPECT_EQ(editor.BackColorSelected(), QColor(Qt::green));
 }
 
-// The stored line-end style reaches the editor at start, not only the options dialog.
-TEST(EditorSettings, storedFileFormatSetsTheSaveStyle)
-{
-    const struct {
-        int fileFormat;
-        bool mac;
-        bool unix;
-    } cases[] = {{0, false, false}, {1, true, false}, {2, false, true}, {7, false, false}};
-    for (const auto& c : cases) {
-        TLEdit editor;
-        editor.setMacStyleSave(true);
-        editor.setUnixStyleSave(true);
-        TesseraSettings settings;
-        settings.defaults.fileFormat = c.fileFormat;
-        applyEditorSettings(settings, editor);
-        EXPECT_EQ(editor.MacStyleSave(), c.mac) << c.fileFormat;
-        EXPECT_EQ(editor.UnixStyleSave(), c.unix) << c.fileFormat;
-    }
-}
-
 // What is captured from one editor, stored and read back gives another editor the same look.
 TEST(EditorSettings, capturedLookCarriesToAnotherEditor)
 {
