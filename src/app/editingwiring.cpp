@@ -3,11 +3,13 @@
 #include "app/appstrings.h"
 #include "app/previewwiring.h"
 #include "app/tform1.h"
+#include "app/workspacewiring.h"
 #include "custom/parmform.h"
 #include "editor/tledit.h"
 #include "generators/body/bodyform.h"
 #include "workspace/tags/attributeeditor.h"
 #include "workspace/editing/bracepartner.h"
+#include "workspace/pages/pagemanager.h"
 #include "workspace/settings/editorsettings.h"
 #include "workspace/editing/pagetextcommands.h"
 #include "workspace/tags/taginserter.h"
@@ -214,9 +216,7 @@ TParmForm& EditingWiring::parameterForm()
             else
                 m_tags.InsertText(MetaEditor::buildMetaTag(fields));
         };
-        host.chooseEmbedFile = [this] {
-            return QFileDialog::getOpenFileName(&m_window, QStringLiteral("Open"), m_pageDirectory());
-        };
+        host.chooseEmbedFile = [this] { return m_window.workspace().pages().chooseFile(); };
         m_parameterForm = new TParmForm(host, &m_window);
     }
     return *m_parameterForm;

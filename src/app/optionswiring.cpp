@@ -1,5 +1,6 @@
 #include "app/optionswiring.h"
 
+#include "app/fontformwiring.h"
 #include "app/previewwiring.h"
 #include "app/tform1.h"
 #include "app/workspacewiring.h"
@@ -14,6 +15,7 @@ OptionsWiring::OptionsWiring(TForm1& window, WorkspaceWiring& workspace)
 {
     window.commands().setHandler(Command::OptionsGeneralPreferences, [this] { GeneralPreferencesClick(); });
     window.commands().setHandler(Command::CodesModifyMenuTags, [this] { ModifyMenuTagsClick(); });
+    new FontFormWiring(window);
 }
 
 void OptionsWiring::GeneralPreferencesClick()

@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 #include "editor/tledit.h"
 #include "workspace/pages/pagemanager.h"
+#include "workspace/preview/previewlook.h"
 #include "workspace/preview/submitresults.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -203,14 +204,7 @@ void PreviewWiring::settingsRead()
     m_controller->setFollowCaret(settings.defaults.followCaret);
     m_window.commands().setChecked(Command::PreviewFollowCaret, settings.defaults.followCaret);
     // The split preview takes the page look from the options; the full view keeps its own.
-    if (!settings.defaults.htmlFontName.isEmpty())
-        m_split->setDefFontName(settings.defaults.htmlFontName);
-    if (const std::optional<int> size = fontSizeFromText(settings.defaults.htmlFontSize))
-        m_split->setDefFontSize(*size);
-    if (const std::optional<QColor> colour = colourFromText(settings.defaults.htmlFontColor))
-        m_split->setDefFontColor(*colour);
-    if (const std::optional<QColor> colour = colourFromText(settings.defaults.htmlBackgroundColor))
-        m_split->setDefBackground(*colour);
+    applyPreviewLook(settings, *m_split);
     m_window.commands().setText(Command::PageBrowser1, browserMenuCaption(settings.defaults.browser1));
     m_window.commands().setText(Command::PageBrowser2, browserMenuCaption(settings.defaults.browser2));
 }

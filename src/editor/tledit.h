@@ -174,6 +174,12 @@ public:
     void setReadOnly(bool readOnly);
     bool Highlight() const { return m_highlight; }
     void setHighlight(bool on);
+    // The line ends its owner gives a saved page: Mac style CR, Unix style LF, neither keeps each
+    // line end as it is. The editor's own text is never converted.
+    bool MacStyleSave() const { return m_macStyleSave; }
+    void setMacStyleSave(bool on) { m_macStyleSave = on; }
+    bool UnixStyleSave() const { return m_unixStyleSave; }
+    void setUnixStyleSave(bool on) { m_unixStyleSave = on; }
 
     // Looks. The font is the default font of every highlighting style.
     QFont editorFont() const { return m_font; }
@@ -308,6 +314,8 @@ private:
     int m_tabStopSize = 5;
     bool m_wordWrap = false;
     bool m_highlight = true;
+    bool m_macStyleSave = false;
+    bool m_unixStyleSave = false;
     QFont m_font;
     QColor m_color = Qt::white;
     QColor m_fontColor = Qt::black;

@@ -47,6 +47,41 @@ LineEnds PageCodec::detectLineEnds(const QByteArray& bytes, LineEnds* commonest)
     return most;
 }
 
+QByteArray PageCodec::convertLineEnds(const QByteArray& text, LineEnds style)
+{
+    QByteArray lineEnd;
+    switch (style) {
+    case LineEnds::CrLf:
+        lineEnd = QByteArrayLiteral("\r\n");
+        break;
+    case LineEnds::Lf:
+        lineEnd = QByteArrayLiteral("\n");
+        break;
+    case LineEnds::Cr:
+        lineEnd = QByteArrayLiteral("\r");
+        break;
+    case LineEnds::None:
+    case LineEnds::Mixed:
+        return text;
+    }
+    QByteArray out;
+    out.reserve(text.size() + text.size() / 16);
+    const qsizetype size = text.size();
+    const char* p = text.constData();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (p[i] == '\r') {
+            if (i + 1 < size && p[i + 1] == '\n')
+                ++i;
+            out += lineEnd;
+        } else if (p[i] == '\n') {
+            out += lineEnd;
+        } else {
+            out += p[i];
+        }
+    }
+    return out;
+}
+
 QByteArray PageCodec::windows1252ToUtf8(const QByteArray& bytes)
 {
     return QByteArray::fromStdString(tessera::text::windows1252ToUtf8(std::string_view(bytes.constData(), std::size_t(bytes.size()))));

@@ -38,6 +38,8 @@ public:
 
     static bool isValidUtf8(const char* data, qsizetype size);
     static LineEnds detectLineEnds(const QByteArray& bytes, LineEnds* commonest = nullptr);
+    // Every line end (CR LF, lone CR, lone LF) written as `style`; None and Mixed leave the text as it is.
+    static QByteArray convertLineEnds(const QByteArray& text, LineEnds style);
     static QByteArray windows1252ToUtf8(const QByteArray& bytes);
     static QByteArray utf8ToWindows1252(const QByteArray& utf8);
 };

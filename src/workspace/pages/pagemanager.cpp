@@ -41,6 +41,16 @@ QByteArray editorBytes(const TLEdit* editor)
     return editor->textBlock();
 }
 
+// The line ends the editor's save style asks for; None keeps each as it is.
+LineEnds savedLineEnds(const TLEdit* editor)
+{
+    if (editor->UnixStyleSave())
+        return LineEnds::Lf;
+    if (editor->MacStyleSave())
+        return LineEnds::Cr;
+    return LineEnds::None;
+}
+
 QsciScintilla::EolMode eolModeFor(LineEnds style)
 {
     switch (style) {
@@ -387,7 +397,8 @@ void PageManager::OpenWeb1Click()
 bool PageManager::writeEditorTo(const QString& fileName, const PageFormat& format)
 {
     QString error;
-    const QByteArray bytes = PageCodec::encode(editorBytes(m_editor), format.encoding);
+    const QByteArray typed = editorBytes(m_editor);
+    const QByteArray bytes = PageCodec::encode(PageCodec::convertLineEnds(typed, savedLineEnds(m_editor)), format.encoding);
     const bool active = m_active >= 0 && m_active < m_pages.count();
     // A file written in place is short while the write goes on: its backup holds the whole
     // text until the write has ended, for the next start to offer if it never does.
@@ -395,7 +406,7 @@ bool PageManager::writeEditorTo(const QString& fileName, const PageFormat& forma
         PageRecord& record = m_pages.at(m_active);
         finishBackup();
         m_pageBackup.cancel();
-        m_swapFiles.write(swapFileOf(record), bytes, &error, record.fileName);
+        m_swapFiles.write(swapFileOf(record), PageCodec::encode(typed, format.encoding), &error, record.fileName);
     }
     if (!PageFile::write(fileName, bytes, &error)) {
         m_prompts->error(PageTexts::writeFailed(fileName, error));
@@ -855,6 +866,12 @@ QByteArray PageManager::pageBytes() const
     return PageCodec::encode(editorBytes(m_editor), encoding);
 }
 
+QString PageManager::chooseFile()
+{
+    return m_dialogs->openFileName(m_currentDirectory, openPageFilter(PageSettings::webExtensions(*m_settings),
+                                                                      PageSettings::graphicExtensions(*m_settings)));
+}
+
 void PageManager::adoptProgramCopy(const QString& path)
 {
     m_swapFiles.adopt(path);
@@ -908,9 +925,7 @@ void PageManager::InsertFile1Click()
 {
     if (m_pages.isEmpty() || !m_spare)
         return;
-    const QString fileName = m_dialogs->openFileName(m_currentDirectory,
-                                                     openPageFilter(PageSettings::webExtensions(*m_settings),
-                                                                    PageSettings::graphicExtensions(*m_settings)));
+    const QString fileName = chooseFile();
     if (fileName.isEmpty())
         return;
     const PageReadResult read = PageFile::read(fileName);

@@ -61,6 +61,9 @@ public:
     QString newPageFilePath() const;
     // The editor's text in the bytes the active page is saved in.
     QByteArray pageBytes() const;
+    // The window's open dialog with the page filters, started in the current directory, for a
+    // file to use rather than open as a page; empty when cancelled.
+    QString chooseFile();
     // A copy of the page the program wrote itself (the browser copy) may be written again.
     void adoptProgramCopy(const QString& path);
 

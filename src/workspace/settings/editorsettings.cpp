@@ -40,12 +40,19 @@ QString fontStyleText(const QFont& font)
 
 } // namespace
 
+void applyLineEndStyle(int fileFormat, TLEdit& editor)
+{
+    editor.setMacStyleSave(fileFormat == int(LineEndStyle::Mac));
+    editor.setUnixStyleSave(fileFormat == int(LineEndStyle::Unix));
+}
+
 void applyEditorSettings(const TesseraSettings& settings, TLEdit& editor)
 {
     const auto& d = settings.defaults;
     if (d.tabSize > 0)
         editor.setTabStopSize(d.tabSize);
     editor.setWordWrap(d.wordwrap);
+    applyLineEndStyle(d.fileFormat, editor);
 
     QFont font = editor.editorFont();
     if (!d.fontName.isEmpty())

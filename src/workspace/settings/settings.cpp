@@ -316,18 +316,30 @@ bool TesseraSettings::SaveIni(QString* error) const
 std::optional<QColor> colourFromText(const QString& text)
 {
     qlonglong value = 0;
-    if (!isWholeNumber(text, &value) || value < 0 || value > 0xFFFFFF)
+    if (!isWholeNumber(text, &value))
         return std::nullopt;
-    // Windows keeps red in the low byte.
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    return colourFromValue(value);
 }
 
 QString colourToText(const QColor& colour)
 {
     if (!colour.isValid())
         return QString();
+    return QString::number(colourValue(colour));
+}
+
+std::optional<QColor> colourFromValue(qint64 value)
+{
+    if (value < 0 || value > 0xFFFFFF)
+        return std::nullopt;
+    // Windows keeps red in the low byte.
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+qint64 colourValue(const QColor& colour)
+{
     const QColor rgb = colour.toRgb();
-    return QString::number(rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16));
+    return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
 }
 
 std::optional<int> fontSizeFromText(const QString& text)

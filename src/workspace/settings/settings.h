@@ -143,6 +143,10 @@ constexpr int extensions = 100; // extension lists
 std::optional<QColor> colourFromText(const QString& text);
 // The stored text of a colour; empty for an invalid colour.
 QString colourToText(const QColor& colour);
+// The same two conversions for the number itself (0x00BBGGRR); negative (system colour) and
+// larger values name no colour.
+std::optional<QColor> colourFromValue(qint64 value);
+qint64 colourValue(const QColor& colour);
 
 // The stored font size text as points, or nothing when empty or not a usable size.
 std::optional<int> fontSizeFromText(const QString& text);

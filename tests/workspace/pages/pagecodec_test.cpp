@@ -40,6 +40,27 @@ TEST(PageCodec, detectsEncodingAndLineEnds)
     }
 }
 
+TEST(PageCodec, convertingLineEndsRewritesEveryKind)
+{
+    const struct {
+        QByteArray text;
+        LineEnds style;
+        QByteArray expected;
+    } cases[] = {
+        {"a\r\nb\nc\rd", LineEnds::Lf, "a\nb\nc\nd"},
+        {"a\r\nb\nc\rd", LineEnds::Cr, "a\rb\rc\rd"},
+        {"a\r\nb\nc\rd", LineEnds::CrLf, "a\r\nb\r\nc\r\nd"},
+        {"a\r\nb\nc\rd", LineEnds::None, "a\r\nb\nc\rd"},
+        {"\n\r", LineEnds::Lf, "\n\n"},
+        {"\r\r\n\n", LineEnds::Cr, "\r\r\r"},
+        {"end\r", LineEnds::Lf, "end\n"},
+        {"", LineEnds::Cr, ""},
+        {"caf\xC3\xA9\r\n", LineEnds::Lf, "caf\xC3\xA9\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PageCodec::convertLineEnds(c.text, c.style), c.expected) << c.text.toHex().constData();
+}
+
 TEST(PageCodec, windows1252MapsTheHighBlockAndKeepsUndefinedBytes)
 {
     const DecodedPage page = PageCodec::decode(QByteArray("\x80\x93q\x94\x81\x9D", 6));

@@ -614,6 +614,47 @@ TEST_F(PagesTest, typedLineBreaksFollowThePagesStyle)
     EXPECT_EQ(readBytes(unix), "a\nb\n\nc");
 }
 
+// The chosen style rewrites every line end of a saved page, in the page's own encoding; the
+// swap file keeps the text as the editor holds it.
+TEST_F(PagesTest, saveStyleConvertsEveryLineEndOfTheSavedPage)
+{
+    const struct {
+        const char* name;
+        bool mac;
+        bool unix;
+        QByteArray expected;
+    } cases[] = {
+        {"default", false, false, "a\r\nb\nc\rd\xE9\r\n"},
+        {"mac", true, false, "a\rb\rc\rd\xE9\r"},
+        {"unix", false, true, "a\nb\nc\nd\xE9\n"},
+    };
+    const QString other = write("other.htm", "other");
+    for (const auto& c : cases) {
+        const QString page = write(QString("%1.htm").arg(c.name), "a\r\nb\nc\rd\xE9\r\n");
+        editor.setMacStyleSave(c.mac);
+        editor.setUnixStyleSave(c.unix);
+        ASSERT_TRUE(pages->LoadFile(page, false));
+        ASSERT_TRUE(pages->LoadFile(other, false));
+        EXPECT_EQ(readBytes(page + "_"), "a\r\nb\nc\rd\xE9\r\n") << c.name;
+        tabs.setCurrentIndex(0);
+        ASSERT_TRUE(pages->Save1Click());
+        EXPECT_EQ(readBytes(page), c.expected) << c.name;
+        ASSERT_TRUE(pages->CloseAllPages());
+    }
+}
+
+TEST_F(PagesTest, aNewPageSavesCrLfByDefault)
+{
+    prompts.answers = {false};
+    pages->New1Click();
+    editor.InsertText("a");
+    editor.scintilla()->SendScintilla(QsciScintillaBase::SCI_NEWLINE);
+    type("b");
+    dialogs.saveAnswer = QDir(work.path()).filePath("new.htm");
+    ASSERT_TRUE(pages->Save1Click());
+    EXPECT_EQ(readBytes(dialogs.saveAnswer), "a\r\nb");
+}
+
 TEST_F(PagesTest, recentMenuReopensAndAutoLoadOpensTheFirstAtStart)
 {
     QStringList files;
