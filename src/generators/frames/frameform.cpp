@@ -135,6 +135,8 @@ QWidget* TFrameForm::buildGrid()
     auto* main = new DividerSplitter;
     main->setObjectName(QStringLiteral("MainSplitter"));
     main->setMinimumSize(360, 300);
+    // The bars are what the user drags: they must be seen.
+    main->setStyleSheet(QStringLiteral("QSplitter::handle { background-color: palette(dark); }"));
     m_splitters[0] = main;
     for (int row = 0; row < 3; ++row) {
         auto* splitter = new DividerSplitter;
@@ -469,6 +471,9 @@ void TFrameForm::showFrame(int number)
         AllowResize->setChecked(frame.allowResize);
         MarginWidth->setValue(frame.marginWidth);
         MarginHeight->setValue(frame.marginHeight);
+        // Each frame starts at its first box, ready to be typed over.
+        SrcName->setFocus();
+        SrcName->selectAll();
     }
     const bool last = nextNamedFrame(m_frames, number) == 0;
     Next->setEnabled(!last);
@@ -560,7 +565,6 @@ void TFrameForm::NextClick()
         for (int number = 1; number <= frameCount; ++number)
             refreshCell(number);
         showFrame(first);
-        FrameName->setFocus();
         return;
     }
     if (!commitFrame())
