@@ -55,11 +55,6 @@ protected:
     }
 };
 
-QString htmlEscaped(const QString& text)
-{
-    return text.toHtmlEscaped();
-}
-
 QString percentText(int value)
 {
     return QStringLiteral("%1%").arg(value);
@@ -363,14 +358,12 @@ void TFrameForm::splitterMoved(int index, int handle)
     const int total = sizes.value(0) + sizes.value(1) + sizes.value(2);
     if (total <= 0)
         return;
-    DividerPair pair = dividers(index);
-    const int first = qRound(sizes.value(0) * 100.0 / total);
-    const int second = qRound((sizes.value(0) + sizes.value(1)) * 100.0 / total);
-    // A dragged handle may push the other one along; both are read back.
-    pair = {first, second};
+    // A dragged handle may push the other one along, so both are read back.
+    DividerPair pair {qRound(sizes.value(0) * 100.0 / total), qRound((sizes.value(0) + sizes.value(1)) * 100.0 / total)};
+    // Two bars on one spot: the one dragged gives way, within 0 to 100.
     if (pair.first >= pair.second) {
-        if (handle == 1 || pair.second == 100)
-            pair.first = std::max(0, pair.second - 1);
+        if ((handle == 1 && pair.second > 0) || pair.second == 100)
+            pair.first = pair.second - 1;
         else
             pair.second = pair.first + 1;
     }
@@ -431,7 +424,7 @@ void TFrameForm::refreshCell(int number)
             return;
     }
     const QString name = frame.name.empty() ? QStringLiteral("Frame:%1").arg(number) : qtext(frame.name);
-    viewer->LoadStrings({QStringLiteral("<H2 ALIGN=\"center\">") + htmlEscaped(name) + QStringLiteral("</H2>")});
+    viewer->LoadStrings({QStringLiteral("<H2 ALIGN=\"center\">") + name.toHtmlEscaped() + QStringLiteral("</H2>")});
 }
 
 void TFrameForm::nameShownFrames()
