@@ -445,6 +445,7 @@ void TFrameForm::showStartPage()
     Prev->setEnabled(false);
     Next->setEnabled(true);
     Finished->hide();
+    Next->setDefault(true);
     setSplittersMovable(true);
     if (previous != 0)
         refreshCell(previous);
@@ -471,8 +472,8 @@ void TFrameForm::showFrame(int number)
     const bool last = nextNamedFrame(m_frames, number) == 0;
     Next->setEnabled(!last);
     Finished->setVisible(last);
-    if (last)
-        Finished->setDefault(true);
+    // Enter takes the user on, or ends the wizard at the last frame.
+    (last ? Finished : Next)->setDefault(true);
     if (previous != 0 && previous != number)
         refreshCell(previous);
     refreshCell(number);

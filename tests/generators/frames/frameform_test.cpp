@@ -302,6 +302,12 @@ TEST_F(FrameFormTest, draggingABarShutHidesTheFrameAndBrowsingGivesARelativeName
     QTest::mouseRelease(handle, Qt::LeftButton, {}, start + QPoint(row->width(), 0));
     EXPECT_EQ(form->grid().rows[0].second, 100);
     EXPECT_EQ(bar(1, 2)->value(), 100);
+    // A second bar dragged to the start pushes the first along; the two keep their order.
+    QSplitterHandle* last = form->splitter(3)->handle(2);
+    QTest::mousePress(last, Qt::LeftButton, {}, last->rect().center());
+    QTest::mouseMove(last, last->rect().center() - QPoint(row->width(), 0));
+    QTest::mouseRelease(last, Qt::LeftButton, {}, last->rect().center() - QPoint(row->width(), 0));
+    EXPECT_EQ(form->grid().rows[2], (DividerPair {0, 1}));
 
     check(QStringLiteral("By Columns"));
     EXPECT_EQ(form->splitter(0)->orientation(), Qt::Horizontal);
