@@ -86,6 +86,19 @@ std::vector<std::string> buildFrameDocument(const FrameLayout& layout)
     return lines;
 }
 
+std::array<bool, frameCount> writtenFrames(const FrameGrid& grid)
+{
+    const bool rows[] = {true, grid.main.first < closingDivider, grid.main.second < closingDivider};
+    std::array<bool, frameCount> written {};
+    for (int row = 0; row < 3; ++row) {
+        const DividerPair dividers = grid.rows[std::size_t(row)];
+        written[std::size_t(row * 3)] = rows[row];
+        written[std::size_t(row * 3 + 1)] = rows[row] && dividers.first < closingDivider;
+        written[std::size_t(row * 3 + 2)] = written[std::size_t(row * 3 + 1)] && dividers.second < closingDivider;
+    }
+    return written;
+}
+
 void nameShownFrames(FrameRecords& frames, const std::array<bool, frameCount>& shown)
 {
     for (int i = 0; i < frameCount; ++i) {

@@ -65,6 +65,8 @@ std::string frameLine(const FrameRecord& frame);
 // The whole frameset document, from "<HTML>" to "</HTML>".
 std::vector<std::string> buildFrameDocument(const FrameLayout& layout);
 
+// Which frames the document has a line for: a divider at 98 or more closes what lies after it.
+std::array<bool, frameCount> writtenFrames(const FrameGrid& grid);
 // Names each shown frame that has no name "Frame: k" and clears the names of the hidden ones.
 void nameShownFrames(FrameRecords& frames, const std::array<bool, frameCount>& shown);
 // The first frame number after `number` (1 to 9) whose frame has a name, or 0 when none is left.

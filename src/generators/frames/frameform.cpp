@@ -429,10 +429,12 @@ void TFrameForm::refreshCell(int number)
 
 void TFrameForm::nameShownFrames()
 {
-    std::array<bool, frameCount> shown {};
+    // A frame the document leaves out is not stepped through either, however much of it shows.
+    std::array<bool, frameCount> shown = writtenFrames(m_grid);
     for (int number = 1; number <= frameCount; ++number) {
         const QWidget* viewer = cell(number);
-        shown[std::size_t(number - 1)] = viewer->width() >= minShownCellPixels && viewer->height() >= minShownCellPixels;
+        shown[std::size_t(number - 1)] = shown[std::size_t(number - 1)] && viewer->width() >= minShownCellPixels
+            && viewer->height() >= minShownCellPixels;
     }
     tessera::generators::nameShownFrames(m_frames, shown);
 }
@@ -680,7 +682,7 @@ void TFrameForm::OpenSettingsClick()
     } else if (!recordsFile.open(QIODevice::ReadOnly)) {
         records.warning = utf8(recordsFile.errorString()) + "; the frames start empty.";
     } else {
-        const QByteArray bytes = recordsFile.readAll();
+        const QByteArray bytes = recordsFile.read(qint64(frameCount) * frameRecordSize);
         records = decodeFrameRecords(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     }
 

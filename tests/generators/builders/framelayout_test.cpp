@@ -144,6 +144,16 @@ TEST(FrameLayout, bannerMenuAndMainWithoutNoFrames)
     EXPECT_EQ(buildFrameDocument(named(layout, {true, false, false, true, true, false, false, false, false})), expected);
 }
 
+TEST(FrameLayout, writtenFramesFollowTheClosingDividers)
+{
+    using Written = std::array<bool, frameCount>;
+    EXPECT_EQ(writtenFrames({}), (Written {true, true, true, true, true, true, true, true, true}));
+    EXPECT_EQ(writtenFrames({FrameOrientation::ByRows, {20, 100}, {{{99, 100}, {25, 100}, {33, 67}}}}),
+              (Written {true, false, false, true, true, false, false, false, false}));
+    EXPECT_EQ(writtenFrames({FrameOrientation::ByColumns, {98, 99}, {{{97, 98}, {33, 67}, {33, 67}}}}),
+              (Written {true, true, false, false, false, false, false, false, false}));
+}
+
 TEST(FrameLayout, stepsVisitOnlyNamedFrames)
 {
     FrameRecords frames;

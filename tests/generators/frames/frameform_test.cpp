@@ -246,6 +246,17 @@ TEST_F(FrameFormTest, badSettingsChangeNothingAndMissingRecordsWarn)
     EXPECT_EQ(script.said.size(), 1);
 }
 
+TEST_F(FrameFormTest, aFrameTheDocumentLeavesOutIsNotVisitedThoughItShows)
+{
+    bar(1, 2)->setValue(100);
+    bar(1, 1)->setValue(98);
+    EXPECT_GE(form->cell(2)->width(), 6);
+    form->NextClick();
+    form->NextClick();
+    EXPECT_EQ(form->currentFrame(), 4);
+    EXPECT_EQ(form->frames()[1].name, "");
+}
+
 TEST_F(FrameFormTest, namesMustBeGivenAndFitTheirRecord)
 {
     form->NextClick();
