@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -146,6 +147,7 @@ QWidget* TFrameForm::buildGrid()
             cell->setMinimumSize(0, 0);
             cell->setHistoryMaxCount(0);
             cell->setDefBackground(Qt::white);
+            cell->viewport()->installEventFilter(this);
             m_cells[std::size_t(number - 1)] = cell;
             splitter->addWidget(cell);
         }
@@ -270,6 +272,10 @@ QWidget* TFrameForm::buildFramePage()
     form->addRow(AllowResize);
     form->addRow(QStringLiteral("Margin Width:"), MarginWidth);
     form->addRow(QStringLiteral("Margin Height:"), MarginHeight);
+    auto* hint = new QLabel(QStringLiteral("Next and Prev step through the frames; a click in the picture goes straight "
+                                           "to a frame. Finished puts the frameset into the page."));
+    hint->setWordWrap(true);
+    form->addRow(hint);
 
     connect(m_browse, &QPushButton::clicked, this, &TFrameForm::BrowseClick);
     connect(SrcName, &QLineEdit::editingFinished, this, [this] {
@@ -577,6 +583,20 @@ void TFrameForm::PrevClick()
         showFrame(previous);
     else
         showStartPage();
+}
+
+bool TFrameForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress || page() != Page::FrameSettings)
+        return QDialog::eventFilter(watched, event);
+    for (int number = 1; number <= frameCount; ++number) {
+        if (cell(number)->viewport() != watched)
+            continue;
+        if (number != m_current && !m_frames[std::size_t(number - 1)].name.empty() && commitFrame())
+            showFrame(number);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFrameForm::FinishedClick()

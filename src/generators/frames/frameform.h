@@ -60,6 +60,10 @@ public:
     void SaveSettingsClick();
     void BrowseClick();
 
+protected:
+    // A click on a frame in the picture picks that frame while frames are being edited.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     QWidget* buildGrid();

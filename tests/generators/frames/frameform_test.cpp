@@ -255,6 +255,13 @@ TEST_F(FrameFormTest, aFrameTheDocumentLeavesOutIsNotVisitedThoughItShows)
     form->NextClick();
     EXPECT_EQ(form->currentFrame(), 4);
     EXPECT_EQ(form->frames()[1].name, "");
+
+    // A click in the picture picks a frame that takes part, and only such a frame.
+    QTest::mouseClick(form->cell(2)->viewport(), Qt::LeftButton);
+    EXPECT_EQ(form->currentFrame(), 4);
+    QTest::mouseClick(form->cell(9)->viewport(), Qt::LeftButton);
+    EXPECT_EQ(form->currentFrame(), 9);
+    EXPECT_FALSE(child<QPushButton>(QStringLiteral("Finished"))->isHidden());
 }
 
 TEST_F(FrameFormTest, namesMustBeGivenAndFitTheirRecord)
