@@ -81,11 +81,9 @@ TEST(CalendarLines, startingTheWeekLaterMovesNamesAndDaysLeft)
     sunday.month = {2024, 3};
     CalendarSpec monday = sunday;
     monday.firstWeekday = 1;
-    const MonthGrid bySunday = monthGrid(2024, 3, 0);
-    const MonthGrid byMonday = monthGrid(2024, 3, 1);
     // 1 March 2024 was a Friday.
-    EXPECT_EQ(bySunday[0], (std::array<int, 7> {0, 0, 0, 0, 0, 1, 2}));
-    EXPECT_EQ(byMonday[0], (std::array<int, 7> {0, 0, 0, 0, 1, 2, 3}));
+    EXPECT_EQ(monthGrid(2024, 3, 0)[0], (std::array<int, 7> {0, 0, 0, 0, 0, 1, 2}));
+    EXPECT_EQ(monthGrid(2024, 3, 1)[0], (std::array<int, 7> {0, 0, 0, 0, 1, 2, 3}));
     EXPECT_EQ(buildCalendar(monday)[8], "    Mon");
     EXPECT_EQ(buildCalendar(sunday)[8], "    Sun");
     monday.firstWeekday = 6;
@@ -107,9 +105,6 @@ TEST(CalendarLines, monthStepsStayOnRealMonthsWithinTheYears)
     };
     for (const Case& c : cases)
         EXPECT_EQ(stepMonth(c.from, c.months), c.to) << c.from.year << "-" << c.from.month << " by " << c.months;
-    EXPECT_EQ(daysInMonth(2000, 2), 29);
-    EXPECT_EQ(daysInMonth(1900, 2), 28);
-    EXPECT_EQ(daysInMonth(2024, 2), 29);
     EXPECT_EQ(weekdayOf(1, 1, 1), 1);
     EXPECT_EQ(weekdayOf(9999, 12, 31), 5);
 }
