@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/appstrings.h"
+#include "app/framecalendarwiring.h"
 #include "app/generatorwiring.h"
 #include "app/pagetabbar.h"
 #include "app/projectswiring.h"
@@ -92,6 +93,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     m_projects = new ProjectsWiring(*this);
     new GeneratorWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeTableWizardPrompts);
     new TemplateWiring(*this);
+    new FrameCalendarWiring(*this, m_workspace->tags(), m_environment.makeFrameWizardPrompts);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 

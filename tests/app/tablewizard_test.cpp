@@ -1,6 +1,7 @@
 #include "app/appstrings.h"
 #include "app/previewwiring.h"
 #include "app/quietsettings.h"
+#include "app/whenmodal.h"
 #include "app/tform1.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
@@ -16,14 +17,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -43,29 +42,6 @@ struct HurriedUser : TableWizardPrompts {
     std::optional<QColor> chooseColour(const QColor&) override { return std::nullopt; }
     void error(const QString& text) override { *asked << text; }
 };
-
-// Runs `act` on each modal dialog as it comes up, in order; the dialog is left to close itself.
-void whenModal(QList<std::function<void(QWidget*)>> acts)
-{
-    auto* timer = new QTimer;
-    auto remaining = std::make_shared<QList<std::function<void(QWidget*)>>>(std::move(acts));
-    // Dialogs live on the stack, so the next one may take the address of the last: a guarded
-    // pointer tells them apart.
-    auto last = std::make_shared<QPointer<QWidget>>();
-    QObject::connect(timer, &QTimer::timeout, [timer, remaining, last] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == *last)
-            return;
-        *last = modal;
-        const auto act = remaining->takeFirst();
-        if (remaining->isEmpty()) {
-            timer->stop();
-            timer->deleteLater();
-        }
-        act(modal);
-    });
-    timer->start(10);
-}
 
 // Clicks the star of the cell whose anchor names `target`, where the preview shows it.
 void clickStar(tessera::viewer::TPageViewer* preview, const TTblCreateForm& form, const QString& target)

@@ -30,14 +30,12 @@ std::string encodeDefinitionFile(const std::vector<std::string>& utf8Lines)
     std::string text;
     for (const std::string& line : utf8Lines)
         text.append(line).append("\r\n");
-    if (auto legacy = toWindows1252(text))
-        return *legacy;
-    return text;
+    return encodeDefinitionText(text);
 }
 
 std::vector<std::string> decodeDefinitionFile(std::string_view bytes)
 {
-    const std::string text = tessera::text::isValidUtf8(bytes) ? std::string(bytes) : tessera::text::windows1252ToUtf8(bytes);
+    const std::string text = decodeDefinitionText(bytes);
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -51,6 +49,18 @@ std::vector<std::string> decodeDefinitionFile(std::string_view bytes)
         start = next;
     }
     return lines;
+}
+
+std::string encodeDefinitionText(std::string_view utf8)
+{
+    if (auto legacy = toWindows1252(utf8))
+        return *legacy;
+    return std::string(utf8);
+}
+
+std::string decodeDefinitionText(std::string_view bytes)
+{
+    return tessera::text::isValidUtf8(bytes) ? std::string(bytes) : tessera::text::windows1252ToUtf8(bytes);
 }
 
 } // namespace tessera::generators

@@ -17,4 +17,8 @@ std::string encodeDefinitionFile(const std::vector<std::string>& utf8Lines);
 // line end does not start another line.
 std::vector<std::string> decodeDefinitionFile(std::string_view bytes);
 
+// The same rules for a single text stored inside a binary definition file.
+std::string encodeDefinitionText(std::string_view utf8);
+std::string decodeDefinitionText(std::string_view bytes);
+
 } // namespace tessera::generators

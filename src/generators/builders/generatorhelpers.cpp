@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 
 namespace tessera::generators {
 
@@ -24,6 +25,15 @@ char lowerAscii(char c)
 }
 
 } // namespace
+
+std::optional<int> toInt(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
 
 std::string colourToHex(Rgb colour)
 {

@@ -9,6 +9,14 @@
 
 namespace tessera::generators {
 
+// The outcome of reading values back from text a generator wrote: the values, or the text of what
+// did not convert. Nothing is changed when reading fails.
+template<typename T>
+struct ReadBack {
+    std::optional<T> value;
+    std::string error;
+};
+
 struct Rgb {
     int red = 0;
     int green = 0;
@@ -24,6 +32,9 @@ std::optional<Rgb> hexToColour(std::string_view text);
 // Field `index` of `line` split at `delimiter`, counted from 0 (the text before the first
 // delimiter). Empty fields count; a field past the end is empty.
 std::string fieldOf(std::string_view line, char delimiter, int index);
+
+// A whole decimal integer, sign allowed; anything else (blanks included) is none.
+std::optional<int> toInt(std::string_view text);
 
 // "<" + tag + ">" + text + "</" + tag + ">".
 std::string wrapInTag(std::string_view tag, std::string_view text);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <utility>
 
 namespace tessera::generators {
@@ -74,15 +73,6 @@ std::string attributeValue(std::string_view line, std::string_view name)
             return fieldOf(line, '"', value);
     }
     return {};
-}
-
-std::optional<int> toInt(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return value;
 }
 
 std::string conversionError(std::string_view text)

@@ -5,6 +5,8 @@
 // inserted into the page. Edit form carries on every cell an anchor, a star linking to
 // "Cell:N." that the preview makes clickable; insert form is the clean HTML.
 
+#include "generators/builders/generatorhelpers.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,14 +53,6 @@ std::string newCellLine(int anchorNumber, std::string_view colour);
 
 enum class LinesForm { Edit, Insert };
 enum class WhereToAdd { Before, After };
-
-// The outcome of reading values back from the lines: the values, or the text of what did not
-// convert. Nothing is changed when reading fails.
-template<typename T>
-struct ReadBack {
-    std::optional<T> value;
-    std::string error;
-};
 
 class TableLines {
 public:

@@ -2,6 +2,7 @@
 
 #include "generators/builders/generatorhelpers.h"
 #include "generators/shared/definitionfile.h"
+#include "generators/shared/dialogteardown.h"
 #include "viewer/control/pageviewer.h"
 #include "workspace/tags/tagtexts.h"
 
@@ -115,10 +116,7 @@ TTblCreateForm::TTblCreateForm(std::function<void(const QStringList&)> insertLin
 
 TTblCreateForm::~TTblCreateForm()
 {
-    // A text box that loses the focus as it is destroyed reports its edit; by then this form is
-    // half gone and must not be told.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->blockSignals(true);
+    silenceChildrenForTeardown(*this);
 }
 
 void TTblCreateForm::buildControls()
