@@ -24,6 +24,7 @@ class PagePrompts;
 class ProjectsWiring;
 class TLEdit;
 class TableWizardPrompts;
+class FormWizardPrompts;
 class TipBook;
 class WorkspaceWiring;
 
@@ -39,6 +40,7 @@ struct TForm1Environment {
     std::function<std::unique_ptr<PageFileDialogs>()> makePageFileDialogs;
     // The table wizard's questions and dialogs; the default is the wizard's own boxes.
     std::function<std::unique_ptr<TableWizardPrompts>()> makeTableWizardPrompts;
+    std::function<std::unique_ptr<FormWizardPrompts>()> makeFormWizardPrompts;
 };
 
 // The main window. It lays out the controls, owns the menus and the settings, and runs the

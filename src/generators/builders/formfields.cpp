@@ -155,16 +155,21 @@ bool hasFieldSeparator(const FormField& field)
         field);
 }
 
-FormDefinition readFormDefinition(std::string_view bytes)
+FormDefinition parseFormDefinition(const std::vector<std::string>& lines)
 {
     FormDefinition definition;
-    for (const std::string& line : decodeDefinitionFile(bytes)) {
+    for (const std::string& line : lines) {
         if (std::optional<FormField> field = parseFieldLine(line))
             definition.fields.push_back(std::move(*field));
         else
             ++definition.skippedLines;
     }
     return definition;
+}
+
+FormDefinition readFormDefinition(std::string_view bytes)
+{
+    return parseFormDefinition(decodeDefinitionFile(bytes));
 }
 
 std::string writeFormDefinition(const std::vector<FormField>& fields)

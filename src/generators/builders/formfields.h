@@ -109,6 +109,8 @@ struct FormDefinition {
     int skippedLines = 0;
 };
 
+// The lines of a form definition file.
+FormDefinition parseFormDefinition(const std::vector<std::string>& lines);
 // The bytes of a form definition file (Windows-1252 or UTF-8, CR LF or LF line ends).
 FormDefinition readFormDefinition(std::string_view bytes);
 std::string writeFormDefinition(const std::vector<FormField>& fields);
