@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -121,6 +122,7 @@ TEST_F(FormWizardFlow, FromTheMenuToAFormInThePage)
     fileName = m_root.filePath(QStringLiteral("order.frm"));
     QStringList results;
     QStringList seen;
+    QPointer<QWidget> submitResults;
 
     whenShown<TFormWizeForm>(window.get(), [&](TFormWizeForm* wizard) {
         seen << wizard->windowTitle();
@@ -160,6 +162,7 @@ TEST_F(FormWizardFlow, FromTheMenuToAFormInThePage)
         const int margin = tessera::viewer::TPageViewer::kMargin;
         QTest::mouseClick(preview->viewport(), Qt::LeftButton, {}, submit.center() + QPoint(margin, margin));
         tessera::workspace::TSubmitForm* shown = wizard->submitResults();
+        submitResults = shown;
         if (QTest::qWaitFor([shown] { return shown->isVisible(); }, 2000)) {
             results << shown->ActionText()->text();
             for (int row = 0; row < shown->ResultBox()->count(); ++row)
@@ -179,6 +182,8 @@ TEST_F(FormWizardFlow, FromTheMenuToAFormInThePage)
     EXPECT_EQ(seen, (QStringList {"Form Rivi Roz", "CB|news|yes|Send me news|1", "DE|email|E-mail:|30|0",
                                   "RG|size|L|Large|1", "LB|colour|Colour:|1|0|2|Blue|Red|", "PT|1|0|0|0|0|Thanks!",
                                   "HD|source|web", "6"}));
+    ASSERT_TRUE(submitResults);
+    EXPECT_FALSE(submitResults->isVisible());
     EXPECT_EQ(results, (QStringList {"mailto:me@example.com", "news=yes", "email=", "size=L", "colour=Blue", "source=web"}));
     QFile saved(fileName);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));

@@ -138,6 +138,7 @@ QWidget* TFormEntry::buildListBoxPage()
     entryLayout->addWidget(LBAdd);
     entryLayout->addWidget(LBRemove);
     LBItems->setMinimumHeight(90);
+    LBEntry->setMinimumWidth(160);
 
     LBEntry->installEventFilter(this);
     connect(LBAdd, &QPushButton::clicked, this, &TFormEntry::LBAddClick);
@@ -194,6 +195,12 @@ void TFormEntry::showPage(FieldKind kind, const QStringList& groups)
 {
     const int index = static_cast<int>(kind);
     m_pages->setCurrentIndex(index);
+    // The dialog fits the page shown rather than the largest page.
+    for (int page = 0; page < m_pages->count(); ++page) {
+        const auto policy = page == index ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        m_pages->widget(page)->setSizePolicy(policy, policy);
+    }
+    adjustSize();
     setWindowTitle(kPageCaptions[index] + QStringLiteral(" Definition"));
     const QString group = RGVar->currentText();
     RGVar->clear();

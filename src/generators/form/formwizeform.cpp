@@ -82,6 +82,8 @@ TFormWizeForm::TFormWizeForm(std::function<void(const QStringList&)> insertLines
     Preview->setMinimumSize(380, 360);
     connect(Preview, &tessera::viewer::TPageViewer::formSubmit, m_submitResults,
             &tessera::workspace::TSubmitForm::showSubmission);
+    // What the preview would send belongs to the wizard's form, and goes when the wizard does.
+    connect(this, &QDialog::finished, m_submitResults, &QWidget::hide);
     // The preview shows the form alone; a link typed into page text leads nowhere from here.
     connect(Preview, &tessera::viewer::TPageViewer::hotSpotClick, this, [](const QString&, bool* handled) {
         if (handled)
