@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -143,12 +144,13 @@ TEST_F(FormWizardFlow, FromTheMenuToAFormInThePage)
         defineNext(wizard, {{"HDVar", "source"}, {"HDValue", "web"}});
         click(wizard, "AddHiddenField");
 
-        // Edit the radio button from the list's pop-up, move it down past the entry field,
-        // and delete the text area.
+        // Edit the radio button with a double click, move it down past the entry field, and
+        // delete the text area from the list's pop-up.
         auto* list = wizard->findChild<QListWidget*>(QStringLiteral("FormItems"));
-        list->setCurrentRow(1);
+        const QPoint radio = list->visualItemRect(list->item(1)).center();
         defineNext(wizard, {{"RGChecked", "1"}});
-        menuItem(list, QStringLiteral("Edit Selected"))->trigger();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, radio);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, radio);
         click(wizard, "ItemDown");
         list->setCurrentRow(4);
         menuItem(list, QStringLiteral("Delete Selected"))->trigger();
@@ -169,7 +171,16 @@ TEST_F(FormWizardFlow, FromTheMenuToAFormInThePage)
                 results << shown->ResultBox()->item(row)->text();
         }
 
+        // Ctrl+C copies a text box's selection there, and the whole form elsewhere.
         QApplication::setActiveWindow(wizard);
+        auto* mailTo = wizard->findChild<QLineEdit*>(QStringLiteral("MailToText"));
+        mailTo->setFocus();
+        mailTo->setSelection(0, 2);
+        QTest::keyClick(mailTo, Qt::Key_C, Qt::ControlModifier);
+        seen << QApplication::clipboard()->text();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        seen << QApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
         QTest::keyClick(wizard, Qt::Key_F2);
         list->setCurrentRow(0);
         menuItem(list, QStringLiteral("Delete Selected"))->trigger();
@@ -181,7 +192,7 @@ TEST_F(FormWizardFlow, FromTheMenuToAFormInThePage)
 
     EXPECT_EQ(seen, (QStringList {"Form Rivi Roz", "CB|news|yes|Send me news|1", "DE|email|E-mail:|30|0",
                                   "RG|size|L|Large|1", "LB|colour|Colour:|1|0|2|Blue|Red|", "PT|1|0|0|0|0|Thanks!",
-                                  "HD|source|web", "6"}));
+                                  "HD|source|web", "me", "<FORM METHOD=\"POST\" ACTION=\"mailto:me@example.com\" >\r", "6"}));
     ASSERT_TRUE(submitResults);
     EXPECT_FALSE(submitResults->isVisible());
     EXPECT_EQ(results, (QStringList {"mailto:me@example.com", "news=yes", "email=", "size=L", "colour=Blue", "source=web"}));
