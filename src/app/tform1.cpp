@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/appstrings.h"
+#include "app/formwiring.h"
 #include "app/framecalendarwiring.h"
 #include "app/generatorwiring.h"
 #include "app/pagetabbar.h"
@@ -94,6 +95,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     new GeneratorWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeTableWizardPrompts);
     new TemplateWiring(*this);
     new FrameCalendarWiring(*this, m_workspace->tags(), m_environment.makeFrameWizardPrompts);
+    new FormWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeFormWizardPrompts);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 

@@ -25,6 +25,7 @@ class ProjectsWiring;
 class TLEdit;
 class TableWizardPrompts;
 class FrameWizardPrompts;
+class FormWizardPrompts;
 class TipBook;
 class WorkspaceWiring;
 
@@ -41,6 +42,7 @@ struct TForm1Environment {
     // The table wizard's questions and dialogs; the default is the wizard's own boxes.
     std::function<std::unique_ptr<TableWizardPrompts>()> makeTableWizardPrompts;
     std::function<std::unique_ptr<FrameWizardPrompts>()> makeFrameWizardPrompts;
+    std::function<std::unique_ptr<FormWizardPrompts>()> makeFormWizardPrompts;
 };
 
 // The main window. It lays out the controls, owns the menus and the settings, and runs the

@@ -34,3 +34,8 @@ bool DefinitionFile::write(const QStringList& lines)
     }
     return true;
 }
+
+QString DefinitionFile::filter(const QString& caption, const QString& extension)
+{
+    return QStringLiteral("%1 (*.%2 *.%3)").arg(caption, extension.toLower(), extension.toUpper());
+}

@@ -17,6 +17,9 @@ public:
     bool write(const QStringList& lines);
     QString errorString() const { return m_error; }
 
+    // A file dialog filter for `extension` in either case, as other systems write the names.
+    static QString filter(const QString& caption, const QString& extension);
+
 private:
     QString m_fileName;
     QString m_error;

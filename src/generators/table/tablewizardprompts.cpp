@@ -1,10 +1,12 @@
 #include "generators/table/tablewizardprompts.h"
 
+#include "generators/shared/definitionfile.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
-const QString QtTableWizardPrompts::fileFilter = QStringLiteral("Table Definition (*.tbl *.TBL)");
+const QString QtTableWizardPrompts::fileFilter = DefinitionFile::filter(QStringLiteral("Table Definition"), QStringLiteral("tbl"));
 
 bool QtTableWizardPrompts::confirmRebuild()
 {
@@ -15,15 +17,7 @@ bool QtTableWizardPrompts::confirmRebuild()
 
 TableWizardPrompts::SaveAnswer QtTableWizardPrompts::askSaveFirst()
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), TableWizardTexts::saveQuestion,
-                    QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel, m_parent);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Ok: return SaveAnswer::Ok;
-    case QMessageBox::No: return SaveAnswer::No;
-    default: return SaveAnswer::Cancel;
-    }
+    return ::askSaveFirst(m_parent, TableWizardTexts::saveQuestion);
 }
 
 bool QtTableWizardPrompts::confirmReplace(const QString& fileName)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generators/shared/savefirst.h"
+
 #include <QColor>
 #include <QString>
 
@@ -10,7 +12,7 @@ class QWidget;
 // The questions and file and colour dialogs of the table wizard; tests answer them instead.
 class TableWizardPrompts {
 public:
-    enum class SaveAnswer { No, Ok, Cancel };
+    using SaveAnswer = SaveFirstAnswer;
 
     virtual ~TableWizardPrompts() = default;
     virtual bool confirmRebuild() = 0;
