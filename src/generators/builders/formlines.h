@@ -20,7 +20,8 @@ struct FormLayout {
 struct FormTexts {
     std::string submit = "Submit Form";
     std::string reset = "Reset Form";
-    std::string mailTo;
+    // The address the skeleton starts with, for the user to replace.
+    std::string mailTo = "yourname@example.com";
 };
 
 // The lines one field makes; every kind makes one line except the list box.

@@ -25,8 +25,6 @@ using namespace tessera::generators;
 
 namespace {
 
-constexpr auto kDefaultMailTo = "yourname@example.com";
-
 std::string text(const QString& value) { return value.toStdString(); }
 QString text(const std::string& value) { return QString::fromStdString(value); }
 
@@ -107,9 +105,10 @@ TFormWizeForm::~TFormWizeForm()
 
 QWidget* TFormWizeForm::buildFieldsPanel()
 {
-    SubmitText = named(new QLineEdit(QStringLiteral("Submit Form")), "SubmitText");
-    ResetText = named(new QLineEdit(QStringLiteral("Reset Form")), "ResetText");
-    MailToText = named(new QLineEdit(QLatin1String(kDefaultMailTo)), "MailToText");
+    const FormTexts defaults;
+    SubmitText = named(new QLineEdit(text(defaults.submit)), "SubmitText");
+    ResetText = named(new QLineEdit(text(defaults.reset)), "ResetText");
+    MailToText = named(new QLineEdit(text(defaults.mailTo)), "MailToText");
     FormItems = named(new QListWidget, "FormItems");
     FormItems->setContextMenuPolicy(Qt::ActionsContextMenu);
     FormItems->setMinimumWidth(320);

@@ -11,5 +11,8 @@
 namespace tessera::gen {
 
 std::string tableCommand(const std::vector<std::string>& words);
+std::string formCommand(const std::vector<std::string>& words);
+std::string framesCommand(const std::vector<std::string>& words);
+std::string calendarCommand(const std::vector<std::string>& words);
 
 } // namespace tessera::gen

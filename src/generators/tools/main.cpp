@@ -10,7 +10,13 @@
 namespace {
 
 const char* const usage =
-    "usage: tessera-gen table FILE.tbl [--lf]\n";
+    "usage: tessera-gen table FILE.tbl [--lf]\n"
+    "       tessera-gen form FILE.frm [--submit TEXT] [--reset TEXT] [--mailto ADDRESS] [--preformat] [--table] [--lf]\n"
+    "       tessera-gen frames FILE.set [--title TEXT] [--no-noframes] [--lf]\n"
+    "       tessera-gen calendar --month M --year Y [--first-day NAME] [--table-align A] [--date-align A]\n"
+    "                   [--heading-color RRGGBB] [--table-color RRGGBB] [--text-color RRGGBB] [--links]\n"
+    "                   [--locale NAME] [--lf]\n"
+    "Output is UTF-8 with CR LF line ends (LF with --lf).\n";
 
 int fail(int code, const std::string& message)
 {
@@ -27,6 +33,9 @@ int main(int argc, char** argv)
     using Command = std::function<std::string(const std::vector<std::string>&)>;
     const std::map<std::string, Command> commands = {
         {"table", tessera::gen::tableCommand},
+        {"form", tessera::gen::formCommand},
+        {"frames", tessera::gen::framesCommand},
+        {"calendar", tessera::gen::calendarCommand},
     };
     if (argc < 2)
         return fail(2, "a command is needed");

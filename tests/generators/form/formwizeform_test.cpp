@@ -1,6 +1,7 @@
 #include "generators/form/formwizeform.h"
 
 #include "generators/form/formentry.h"
+#include "generators/form/formwizardscript.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,23 +23,7 @@ using namespace tessera::generators;
 
 namespace {
 
-// The user's answers, given before the wizard asks, and what it asked.
-struct Script {
-    SaveFirstAnswer save = SaveFirstAnswer::No;
-    QString saveName;
-    QString openName;
-    QStringList asked;
-};
-
-struct ScriptedPrompts : FormWizardPrompts {
-    Script* s;
-    explicit ScriptedPrompts(Script* script) : s(script) {}
-    SaveFirstAnswer askSaveFirst() override { s->asked << QStringLiteral("save first"); return s->save; }
-    QString saveFileName(const QString& proposed) override { s->asked << QStringLiteral("save as ") + proposed; return s->saveName; }
-    QString openFileName(const QString&) override { s->asked << QStringLiteral("open"); return s->openName; }
-    void information(const QString& text) override { s->asked << text; }
-    void error(const QString& text) override { s->asked << QStringLiteral("error: ") + text; }
-};
+using namespace formwizardtest;
 
 QByteArray readFile(const QString& path)
 {

@@ -1,4 +1,5 @@
 #include "generators/frames/frameform.h"
+#include "generators/frames/framewizardscript.h"
 
 #include "generators/builders/framefiles.h"
 #include "viewer/control/pageviewer.h"
@@ -23,26 +24,7 @@ namespace {
 
 using namespace tessera::generators;
 
-// The user's answers, given before the wizard asks, and what it said.
-struct Script {
-    QString openName;
-    QString saveName;
-    QString htmlName;
-    bool replace = false;
-    QStringList said;
-};
-
-struct ScriptedPrompts : FrameWizardPrompts {
-    Script* s;
-    explicit ScriptedPrompts(Script* script) : s(script) {}
-    bool confirmClearPage() override { return true; }
-    QString openSettingsName(const QString&) override { return s->openName; }
-    QString saveSettingsName(const QString&) override { return s->saveName; }
-    bool confirmReplace(const QString& name) override { s->said << QStringLiteral("replace ") + name; return s->replace; }
-    QString htmlFileName(const QString&) override { return s->htmlName; }
-    void warning(const QString& text) override { s->said << text; }
-    void error(const QString& text) override { s->said << text; }
-};
+using namespace framewizardtest;
 
 QByteArray readFile(const QString& path)
 {
