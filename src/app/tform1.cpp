@@ -4,6 +4,7 @@
 #include "app/appstrings.h"
 #include "app/generatorwiring.h"
 #include "app/imageindexwiring.h"
+#include "app/printwiring.h"
 #include "app/pagetabbar.h"
 #include "app/projectswiring.h"
 #include "app/tipbook.h"
@@ -91,6 +92,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     m_projects = new ProjectsWiring(*this);
     new GeneratorWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeTableWizardPrompts);
     new ImageIndexWiring(*this);
+    new PrintWiring(*this);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
