@@ -1,5 +1,7 @@
 #include "print/pageprinter.h"
 
+#include "print/sourcelines.h"
+
 #include "viewer/layout/layout.h"
 #include "viewer/layout/pagebreak.h"
 #include "viewer/model/sectionlist.h"
@@ -8,8 +10,6 @@
 #include "viewer/qt/qtcanvas.h"
 #include "viewer/qt/qtimagesource.h"
 #include "viewer/qt/qttextmeasurer.h"
-
-#include <Qsci/qsciscintilla.h>
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -50,7 +50,7 @@ private:
 PagePrinter::PagePrinter()
     : QsciPrinter(QPrinter::HighResolution)
 {
-    setWrapMode(QsciScintilla::WrapCharacter);
+    setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 
 bool PagePrinter::print(const PrintSource& source, PrintViews views)
@@ -98,7 +98,7 @@ bool PagePrinter::printGraphic(QPainter& painter, const PrintSource& source)
                                source.look.fontSize, toColor(source.look.fontColor), toColor(source.look.linkColor),
                                colors::kWhite);
     document.selectionStart = document.selectionEnd = -1;
-    QtTextMeasurer measurer;
+    QtTextMeasurer measurer(this);
     LayoutEngine engine(measurer);
     LayoutResult layout;
     try {
@@ -124,18 +124,37 @@ bool PagePrinter::printGraphic(QPainter& painter, const PrintSource& source)
 
 bool PagePrinter::printText(QPainter& painter, const PrintSource& source)
 {
-    // A copy of its own, so the page editor and the internal clipboard are never touched.
-    QsciScintilla copy;
-    copy.setUtf8(true);
-    copy.setFont(source.sourceFont);
-    copy.setTabWidth(source.tabSize);
-    copy.setText(source.text);
+    // Laid out from a copy of the text, so the page editor and the internal clipboard are
+    // never touched; measured on the printer, so every wrapped line fits the paper.
     m_header = QFileInfo(source.fileName).fileName();
-    if (printRange(&copy, painter) <= 0) {
-        m_error = QStringLiteral("Could not print the page's text.");
-        return false;
+    painter.save();
+    painter.setFont(source.sourceFont);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(source.sourceFont, this);
+    const QRect printable(QPoint(0, 0), pageLayout().paintRectPixels(resolution()).size());
+    int pageNumber = 1;
+    QRect area = printable;
+    formatPage(painter, true, area, pageNumber);
+    const QStringList lines = wrapSourceLines(source.text, source.tabSize, area.width(),
+                                              [&metrics](QChar c) { return metrics.horizontalAdvance(c); });
+    qreal y = area.top();
+    bool ok = true;
+    for (const QString& line : lines) {
+        if (y + metrics.height() > area.bottom() && y > area.top()) {
+            if (!newPage()) {
+                m_error = QStringLiteral("Could not start a new page.");
+                ok = false;
+                break;
+            }
+            area = printable;
+            formatPage(painter, true, area, ++pageNumber);
+            y = area.top();
+        }
+        painter.drawText(QPointF(area.left(), y + metrics.ascent()), line);
+        y += metrics.lineSpacing();
     }
-    return true;
+    painter.restore();
+    return ok;
 }
 
 void PagePrinter::formatPage(QPainter& painter, bool drawing, QRect& area, int pageNumber)
