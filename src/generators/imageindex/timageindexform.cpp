@@ -112,6 +112,7 @@ void TImageIndexForm::setFolder(const QString& folder)
 {
     m_folder = QDir::cleanPath(QDir(folder).absolutePath());
     DirLabel->setText(QDir::toNativeSeparators(m_folder));
+    // FIXME: the tree does not yet open its branches down to a folder it has not loaded.
     const QModelIndex index = m_folders->index(m_folder);
     DirectoryListBox1->setCurrentIndex(index);
     DirectoryListBox1->scrollTo(index);
