@@ -94,6 +94,11 @@ TImageIndexForm::TImageIndexForm(const QString& startFolder, QWidget* parent)
             [this](const QModelIndex& index) { setFolder(m_folders->filePath(index)); });
     connect(DirectoryListBox1, &QTreeView::clicked, this,
             [this](const QModelIndex& index) { setFolder(m_folders->filePath(index)); });
+    // The model loads in the background; each folder on the way down that arrives is opened.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+        if (m_folder.startsWith(path))
+            revealFolder();
+    });
     connect(FilterComboBox1, &QComboBox::currentIndexChanged, this, [this] { refreshFiles(); });
     connect(FileListBox1, &QListWidget::currentTextChanged, FileEdit, &QLineEdit::setText);
 
@@ -112,11 +117,20 @@ void TImageIndexForm::setFolder(const QString& folder)
 {
     m_folder = QDir::cleanPath(QDir(folder).absolutePath());
     DirLabel->setText(QDir::toNativeSeparators(m_folder));
-    // FIXME: the tree does not yet open its branches down to a folder it has not loaded.
-    const QModelIndex index = m_folders->index(m_folder);
-    DirectoryListBox1->setCurrentIndex(index);
-    DirectoryListBox1->scrollTo(index);
+    revealFolder();
     refreshFiles();
+}
+
+void TImageIndexForm::revealFolder()
+{
+    const QModelIndex index = m_folders->index(m_folder);
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
+        if (m_folders->canFetchMore(parent))
+            m_folders->fetchMore(parent);
+        DirectoryListBox1->expand(parent);
+    }
+    DirectoryListBox1->setCurrentIndex(index);
+    DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TImageIndexForm::setFilter(int index) { FilterComboBox1->setCurrentIndex(index); }

@@ -28,6 +28,7 @@ public:
 
 private:
     void refreshFiles();
+    void revealFolder();
 
     QString m_folder;
     QFileSystemModel* m_folders = nullptr;
