@@ -5,6 +5,8 @@
 #include "app/formwiring.h"
 #include "app/framecalendarwiring.h"
 #include "app/generatorwiring.h"
+#include "app/imageindexwiring.h"
+#include "app/printwiring.h"
 #include "app/pagetabbar.h"
 #include "app/projectswiring.h"
 #include "app/templatewiring.h"
@@ -96,6 +98,8 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     new TemplateWiring(*this);
     new FrameCalendarWiring(*this, m_workspace->tags(), m_environment.makeFrameWizardPrompts);
     new FormWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeFormWizardPrompts);
+    new ImageIndexWiring(*this);
+    new PrintWiring(*this);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 

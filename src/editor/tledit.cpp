@@ -518,6 +518,14 @@ void TLEdit::InsertText(const QString& text)
     replaceSelection(text);
 }
 
+void TLEdit::appendText(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    m_view->send(QsciScintillaBase::SCI_BEGINUNDOACTION);
+    m_view->sendText(QsciScintillaBase::SCI_APPENDTEXT, bytes);
+    m_view->send(QsciScintillaBase::SCI_ENDUNDOACTION);
+}
+
 void TLEdit::deleteSelection()
 {
     if (hasSelection())

@@ -133,6 +133,8 @@ public:
     // Replaces the selection (or inserts at the caret); the caret ends after the text.
     void replaceSelection(const QString& text);
     void InsertText(const QString& text);
+    // Adds text after the last character as one undo step; caret and selection stay.
+    void appendText(const QString& text);
     void deleteSelection();
 
     int lineCount() const;

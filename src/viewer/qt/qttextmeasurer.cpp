@@ -79,7 +79,8 @@ int QtTextMeasurer::fontId(const TMyFont& font)
     TMyFont plain = font;
     plain.underline = false;
     entry->font = qtFontFor(plain);
-    entry->metrics = std::make_unique<QFontMetricsF>(entry->font);
+    entry->metrics = m_device ? std::make_unique<QFontMetricsF>(entry->font, m_device)
+                              : std::make_unique<QFontMetricsF>(entry->font);
     for (int c = 0; c < 128; ++c)
         entry->ascii[static_cast<std::size_t>(c)] = c < 32 ? 0 : entry->metrics->horizontalAdvance(QChar(c));
     FontMetrics& m = entry->engineMetrics;

@@ -22,6 +22,11 @@ QFont qtFontFor(const TMyFont& font);
 // one table look-up per character.
 class QtTextMeasurer : public TextMeasurer {
 public:
+    QtTextMeasurer() = default;
+    // Measures as text comes out on `device`: a printer draws without the screen's hinting, so
+    // text laid out for paper is measured there.
+    explicit QtTextMeasurer(QPaintDevice* device) : m_device(device) {}
+
     int fontId(const TMyFont& font) override;
     FontMetrics metrics(int fontId) override;
     int textWidth(int fontId, std::string_view text) override;
@@ -39,6 +44,7 @@ private:
     };
     double advance(Entry& entry, std::string_view text, std::size_t& index);
 
+    QPaintDevice* m_device = nullptr;
     std::unordered_map<std::string, int> m_ids;
     std::vector<std::unique_ptr<Entry>> m_fonts;
 };
