@@ -3,6 +3,7 @@
 #include "app/aboutbox.h"
 #include "app/appstrings.h"
 #include "app/generatorwiring.h"
+#include "app/newpagewiring.h"
 #include "app/pagetabbar.h"
 #include "app/projectswiring.h"
 #include "app/tipbook.h"
@@ -89,6 +90,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
                                       m_environment.makePageFileDialogs ? m_environment.makePageFileDialogs() : nullptr);
     m_projects = new ProjectsWiring(*this);
     new GeneratorWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeTableWizardPrompts);
+    new NewPageWiring(*this);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
