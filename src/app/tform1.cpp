@@ -6,6 +6,7 @@
 #include "app/framecalendarwiring.h"
 #include "app/generatorwiring.h"
 #include "app/imageindexwiring.h"
+#include "app/newpagewiring.h"
 #include "app/pagetabbar.h"
 #include "app/printwiring.h"
 #include "app/projectswiring.h"
@@ -100,6 +101,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
     new FormWiring(*this, m_workspace->tags(), m_workspace->toolBook(), m_environment.makeFormWizardPrompts);
     new ImageIndexWiring(*this);
     new PrintWiring(*this);
+    new NewPageWiring(*this);
 
     resize(defaultClientWidth(), designClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 

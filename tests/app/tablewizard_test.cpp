@@ -3,6 +3,7 @@
 #include "app/quietsettings.h"
 #include "app/whenmodal.h"
 #include "app/tform1.h"
+#include "app/windowfixture.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
 #include "generators/table/tableattrform.h"
@@ -69,6 +70,8 @@ protected:
                                                         m_root.filePath(QStringLiteral("share")));
         environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
         environment.makeTableWizardPrompts = [this] { return std::make_unique<HurriedUser>(&asked); };
+        // Page questions answered without a box; the empty new page is not built into a page.
+        environment.makePagePrompts = [this] { return std::make_unique<windowtest::ScriptedPrompts>(&asked, &answer); };
         window = std::make_unique<TForm1>(environment);
         window->show();
         ASSERT_TRUE(window->commands().trigger(Command::FileNew));
@@ -77,6 +80,7 @@ protected:
     QTemporaryDir m_root;
     TForm1Environment environment;
     QStringList asked;
+    bool answer = true;
     std::unique_ptr<TForm1> window;
 };
 

@@ -7,6 +7,7 @@
 #include "app/quietsettings.h"
 #include "app/tform1.h"
 #include "workspace/pages/pageprompts.h"
+#include "workspace/pages/pagetexts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -32,7 +33,15 @@ struct ScriptedPrompts : PagePrompts {
     void information(const QString& text) override { *asked << text; }
     void error(const QString& text) override { *asked << text; }
     bool warning(const QString& text) override { *asked << text; return *answer; }
-    bool confirmation(const QString& text) override { *asked << text; return *answer; }
+    bool confirmation(const QString& text) override
+    {
+        // Building a new page opens a dialog that would wait for a user: only the tests of new
+        // pages see the question, the others open empty pages as they are.
+        if (text == QLatin1String(PageTexts::emptyFileQuestion) && !(buildNewPages && *buildNewPages))
+            return false;
+        *asked << text;
+        return *answer;
+    }
     QList<RecoveryAnswer> recover(const QList<OrphanSwapFile>& backups) override
     {
         for (const OrphanSwapFile& backup : backups)
@@ -46,6 +55,7 @@ struct ScriptedPrompts : PagePrompts {
     }
     const QList<RecoveryAnswer>* recoveryAnswers = nullptr;
     const OutsideChangeAnswer* outsideAnswer = nullptr;
+    const bool* buildNewPages = nullptr;
 };
 
 // Picks the file a test names, as if the user had chosen it.
@@ -100,6 +110,7 @@ protected:
             auto prompts = std::make_unique<ScriptedPrompts>(&asked, &answer);
             prompts->recoveryAnswers = &recoveryAnswers;
             prompts->outsideAnswer = &outsideAnswer;
+            prompts->buildNewPages = &buildNewPages;
             return prompts;
         };
         if (!environment.makePageFileDialogs)
@@ -131,6 +142,7 @@ protected:
     bool answer = true;
     QList<RecoveryAnswer> recoveryAnswers;
     OutsideChangeAnswer outsideAnswer = OutsideChangeAnswer::Cancel;
+    bool buildNewPages = false;
     QString chosen;
     std::unique_ptr<TForm1> window;
 };

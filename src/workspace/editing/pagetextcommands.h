@@ -42,6 +42,7 @@ public:
     const BodyEditor::BodyAttributes& bodySettings() const { return m_body; }
     // A page colour chosen elsewhere ("TEXT", "LINK", "VLINK", "ALINK" or "BGCOLOR").
     void rememberPageColour(const QString& name, const QColor& colour);
+    void rememberBackgroundImage(const QString& name) { m_body.backgroundImage = name; }
 
 private:
     void select(const QString& text, int start, int end);

@@ -95,6 +95,7 @@ void forEachSetting(Record& record, Visitor& visit)
         visit.flag(QStringLiteral("ShowCustom%1").arg(i + 1), d.showCustom[i]);
     for (int i = 0; i < TesseraSettings::customTabCount; ++i)
         visit.text(QStringLiteral("Custom%1caption").arg(i + 1), d.customCaption[i], SettingsLimits::shortText);
+    visit.text(QStringLiteral("AuthorName"), d.authorName, SettingsLimits::authorName);
 
     visit.group("WindowAttributes");
     auto& w = record.windowAttributes;

@@ -94,6 +94,8 @@ struct TesseraSettings {
         int fontSizeChange = 2;
         bool showCustom[customTabCount] = {};
         QString customCaption[customTabCount];
+        // Written into the META tags of new pages.
+        QString authorName;
 
         friend bool operator==(const Defaults&, const Defaults&) = default;
     } defaults;
@@ -136,6 +138,7 @@ namespace SettingsLimits {
 constexpr int shortText = 15;   // colours of tags and selections, custom tab captions
 constexpr int text = 25;        // font names, sizes, colours and styles, background colour
 constexpr int extensions = 100; // extension lists
+constexpr int authorName = 50;
 } // namespace SettingsLimits
 
 // The colour a stored colour text names, or nothing for an empty, garbled or system colour text

@@ -260,20 +260,20 @@ void TagInserter::LCRClick(const QString& caption)
 
 void TagInserter::Todaysdate1Click()
 {
-    InsertText(QLatin1Char(' ') + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) + QLatin1Char(' '));
+    InsertText(QLatin1Char(' ') + TagTexts::dateText(QLocale::system(), QDate::currentDate()) + QLatin1Char(' '));
 }
 
 void TagInserter::CurrentTime1Click()
 {
-    InsertText(QLatin1Char(' ') + QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat) + QLatin1Char(' '));
+    InsertText(QLatin1Char(' ') + TagTexts::timeText(QLocale::system(), QTime::currentTime()) + QLatin1Char(' '));
 }
 
 void TagInserter::DateTime2Click()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
-    InsertText(QLatin1Char(' ') + locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char('/')
-               + locale.toString(now.time(), QLocale::LongFormat) + QLatin1Char(' '));
+    InsertText(QLatin1Char(' ') + TagTexts::dateText(locale, now.date()) + QLatin1Char('/')
+               + TagTexts::timeText(locale, now.time()) + QLatin1Char(' '));
 }
 
 void TagInserter::StandardClick()

@@ -19,6 +19,26 @@ QColor colourFromHex(const QString& hex, const QColor& fallback)
     return rgb ? QColor(rgb->red, rgb->green, rgb->blue) : fallback;
 }
 
+QString dateText(const QLocale& locale, const QDate& date)
+{
+    return locale.toString(date, QLocale::ShortFormat);
+}
+
+QString timeText(const QLocale& locale, const QTime& time)
+{
+    // Drop the unquoted "t" fields (the zone) of the long format, then the blanks they leave.
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString withoutZone;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (quoted || c != QLatin1Char('t'))
+            withoutZone += c;
+    }
+    return locale.toString(time, withoutZone.simplified());
+}
+
 QStringList tableLines(const TableSpec& spec)
 {
     QString opening = QStringLiteral("<TABLE ");

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 #include <optional>
 #include <utility>
@@ -14,6 +17,11 @@ namespace TagTexts {
 QString colourHex(const QColor& colour);
 // The reverse: "RRGGBB" with an optional "#" (empty is black); `fallback` for anything else.
 QColor colourFromHex(const QString& hex, const QColor& fallback);
+
+// The date and time as the locale writes them: its short date, and its long time without the
+// time zone, which a page's reader would take for their own.
+QString dateText(const QLocale& locale, const QDate& date);
+QString timeText(const QLocale& locale, const QTime& time);
 
 struct TableSpec {
     bool border = false;

@@ -74,7 +74,7 @@ TEST_F(SettingsStore, firstStartWritesEveryKeyWithItsDefault)
         {"Defaults/ShowCustom1", "0"}, {"Defaults/ShowCustom2", "0"}, {"Defaults/ShowCustom3", "0"},
         {"Defaults/ShowCustom4", "0"},
         {"Defaults/Custom1caption", ""}, {"Defaults/Custom2caption", ""}, {"Defaults/Custom3caption", ""},
-        {"Defaults/Custom4caption", ""},
+        {"Defaults/Custom4caption", ""}, {"Defaults/AuthorName", ""},
         {"WindowAttributes/Maximized", "0"}, {"WindowAttributes/Top", "0"}, {"WindowAttributes/Left", "0"},
         {"WindowAttributes/Width", "0"}, {"WindowAttributes/Height", "0"},
         {"WindowAttributes/SplitPosition", "0"}, {"WindowAttributes/SplitShare", "0"},
@@ -133,6 +133,7 @@ TEST_F(SettingsStore, everyValueSurvivesARoundTrip)
         d.showCustom[i] = i != 2;
         d.customCaption[i] = QStringLiteral("Mine %1").arg(i);
     }
+    d.authorName = QStringLiteral("Ann Lee");
     record.windowAttributes = {true, -20, 1300, 1024, 700, 350, 412345, 1};
 
     QSettings settings(path(), QSettings::IniFormat);
@@ -180,6 +181,7 @@ TEST_F(SettingsStore, garbledValuesFallBackToTheirDefaults)
         {"Defaults/FontSize", "twelve", [](auto& s) { return s.defaults.fontSize; }, ""},
         {"Defaults/BackgroundColor", "clWindow", [](auto& s) { return s.defaults.backgroundColor; }, ""},
         {"Defaults/FontName", QString(30, QLatin1Char('f')), [](auto& s) { return s.defaults.fontName; }, QString(25, QLatin1Char('f'))},
+        {"Defaults/AuthorName", QString(60, QLatin1Char('a')), [](auto& s) { return s.defaults.authorName; }, QString(50, QLatin1Char('a'))},
         {"Defaults/Custom1caption", "A caption far too long", [](auto& s) { return s.defaults.customCaption[0]; }, "A caption far t"},
         {"Defaults/Custom2caption", QStringLiteral("Fourteen chars") + QChar(0xD83D) + QChar(0xDE00),
          [](auto& s) { return s.defaults.customCaption[1]; }, "Fourteen chars"},

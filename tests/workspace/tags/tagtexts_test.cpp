@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -18,6 +19,20 @@ TEST(TagTextsTest, ColoursToHexAndBack)
     EXPECT_EQ(TagTexts::colourFromHex(QStringLiteral("#12AB0c"), Qt::white), QColor(0x12, 0xAB, 0x0C));
     EXPECT_EQ(TagTexts::colourFromHex(QString(), Qt::white), QColor(Qt::black));
     EXPECT_EQ(TagTexts::colourFromHex(QStringLiteral("red"), Qt::white), QColor(Qt::white));
+}
+
+TEST(TagTextsTest, DateAndTimeWithoutZone)
+{
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"en_US", "12/9/26", "1:05:07 PM"},
+        {"de_DE", "09.12.26", "13:05:07"},
+        {"en_GB", "09/12/2026", "13:05:07"},
+    };
+    for (const auto& [name, date, time] : cases) {
+        const QLocale locale(QString::fromLatin1(name));
+        EXPECT_EQ(TagTexts::dateText(locale, QDate(2026, 12, 9)).toStdString(), date) << name;
+        EXPECT_EQ(TagTexts::timeText(locale, QTime(13, 5, 7)).toStdString(), time) << name;
+    }
 }
 
 TEST(TagTextsTest, TableLines)
