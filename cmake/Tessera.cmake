@@ -25,6 +25,8 @@ function(tessera_add_test name)
   set(home ${CMAKE_BINARY_DIR}/test-home/${name})
   file(MAKE_DIRECTORY ${home})
   add_test(NAME ${name} COMMAND ${name})
+  # A test left waiting on a dialog fails instead of holding the run up.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/runtime;TESSERA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()

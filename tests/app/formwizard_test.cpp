@@ -1,5 +1,6 @@
 #include "app/quietsettings.h"
 #include "app/tform1.h"
+#include "app/windowfixture.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
 #include "generators/form/formentry.h"
@@ -101,6 +102,8 @@ protected:
                                                         m_root.filePath(QStringLiteral("share")));
         environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
         environment.makeFormWizardPrompts = [this] { return std::make_unique<Answers>(&asked, &fileName); };
+        // Page questions answered without a box; the empty new page is not built into a page.
+        environment.makePagePrompts = [this] { return std::make_unique<windowtest::ScriptedPrompts>(&asked, &pageAnswer); };
         window = std::make_unique<TForm1>(environment);
         window->show();
         ASSERT_TRUE(window->commands().trigger(Command::FileNew));
@@ -109,6 +112,7 @@ protected:
     QTemporaryDir m_root;
     TForm1Environment environment;
     QStringList asked;
+    bool pageAnswer = true;
     QString fileName;
     std::unique_ptr<TForm1> window;
 };

@@ -1,5 +1,6 @@
 #include "app/quietsettings.h"
 #include "app/tform1.h"
+#include "app/windowfixture.h"
 #include "app/whenmodal.h"
 #include "app/previewwiring.h"
 #include "app/workspacewiring.h"
@@ -42,6 +43,8 @@ protected:
                                                         m_root.filePath(QStringLiteral("share")));
         environment.reportFailure = [this](const QString& title, const QString& text) { asked << title + ": " + text; };
         environment.makeFrameWizardPrompts = [this] { return std::make_unique<FrameAnswers>(&asked, &clearPage); };
+        // Page questions answered without a box; the empty new page is not built into a page.
+        environment.makePagePrompts = [this] { return std::make_unique<windowtest::ScriptedPrompts>(&asked, &pageAnswer); };
         window = std::make_unique<TForm1>(environment);
         window->show();
         ASSERT_TRUE(window->commands().trigger(Command::FileNew));
@@ -55,6 +58,7 @@ protected:
     QTemporaryDir m_root;
     TForm1Environment environment;
     QStringList asked;
+    bool pageAnswer = true;
     bool clearPage = true;
     std::unique_ptr<TForm1> window;
     TLEdit* page = nullptr;
