@@ -52,6 +52,7 @@ bool NewPageWiring::buildNewPage()
     host.storeAuthorName = [this](const QString& name) { m_window.settings().defaults.authorName = name; };
     host.reportFailure = [this](const QString& title, const QString& text) { m_window.reportFailure(title, text); };
     host.refreshPreview = [&workspace] { workspace.preview().controller().UpdateWebView(); };
+    host.keepPicturesWithPage = [&workspace](const QStringList& names) { workspace.pages().addCompanions(names); };
 
     TInitialValuesForm form(host, &m_window);
     return form.exec() == QDialog::Accepted;

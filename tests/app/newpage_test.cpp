@@ -123,6 +123,17 @@ TEST_F(NewPageFixture, FinishPutsAThemedPageBesideItsPictures)
     EXPECT_EQ(body.backgroundImage, QStringLiteral("t_blue.gif"));
     EXPECT_EQ(window->settings().defaults.authorName, QStringLiteral("Ann Lee"));
     EXPECT_EQ(QDir::currentPath(), site);
+
+    // Saved into another folder, the page takes its pictures along; one already there stays.
+    const QString other = m_root.filePath(QStringLiteral("other"));
+    writeFile(other + QStringLiteral("/l_blue.gif"), "mine");
+    chosen = other + QStringLiteral("/index.htm");
+    ASSERT_TRUE(window->commands().trigger(Command::FileSaveAs));
+    expected.removeOne(QStringLiteral("index.htm"));
+    for (const QString& file : expected)
+        EXPECT_TRUE(QFile::exists(other + QLatin1Char('/') + file)) << file.toStdString();
+    EXPECT_EQ(readFile(other + QStringLiteral("/l_blue.gif")), "mine");
+    EXPECT_EQ(readFile(other + QStringLiteral("/t_blue.gif")), "GIF89a t_blue.gif");
 }
 
 TEST_F(NewPageFixture, PicturesAlreadyBesideThePageAreKept)

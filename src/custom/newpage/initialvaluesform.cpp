@@ -553,11 +553,16 @@ QStringList TInitialValuesForm::copyPicturesBesidePage() const
         }
     }
     QStringList failures;
+    QStringList beside;
     for (const QString& source : sources) {
         const CopyResult copied = CopyToPageDirectory(source, pageDirectory());
-        if (!copied.ok)
+        if (copied.ok)
+            beside << copied.fileName;
+        else
             failures << copied.errorString;
     }
+    if (m_host.keepPicturesWithPage)
+        m_host.keepPicturesWithPage(beside);
     return failures;
 }
 

@@ -49,6 +49,8 @@ public:
         std::function<void(const QString& authorName)> storeAuthorName;
         std::function<void(const QString& title, const QString& text)> reportFailure;
         std::function<void()> refreshPreview;
+        // The file names of the pictures put beside the page, which belong with it.
+        std::function<void(const QStringList& fileNames)> keepPicturesWithPage;
     };
 
     enum class Page { PageInternals, ImagesThemes, Text, General, Colors };

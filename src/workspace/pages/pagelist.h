@@ -34,6 +34,9 @@ struct PageRecord {
     // same change is not asked about again each time the window becomes active.
     DiskStamp disk;
     DiskStamp askedAbout;
+    // Files put beside the page for it (a new page's pictures), named as the page names them;
+    // Save As into another folder takes them along so the page still shows them.
+    QStringList companions;
 };
 
 // Two names denote the same page when they lead to the same file: same absolute path, or the

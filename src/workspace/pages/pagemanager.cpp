@@ -559,6 +559,7 @@ bool PageManager::SaveAs1Click()
         return false;
     if (!writeEditorTo(fileName, m_pages.at(m_active).format))
         return false;
+    carryCompanions(QFileInfo(m_currentFile).absolutePath(), QFileInfo(fileName).absolutePath());
     m_editor->setTrackingLevel(TLEdit::defaultTrackingLevel);
     m_editor->setModified(false);
     setSaveEnabled(false);
@@ -571,6 +572,36 @@ bool PageManager::SaveAs1Click()
     SetLastFiles(fileName);
     RenameSaveAsFile(fileName);
     return true;
+}
+
+void PageManager::addCompanions(const QStringList& fileNames)
+{
+    if (m_active < 0 || m_active >= m_pages.count())
+        return;
+    QStringList& companions = m_pages.at(m_active).companions;
+    for (const QString& name : fileNames) {
+        if (!companions.contains(name))
+            companions << name;
+    }
+}
+
+void PageManager::carryCompanions(const QString& fromDirectory, const QString& toDirectory)
+{
+    if (samePageFile(fromDirectory, toDirectory))
+        return;
+    QStringList failures;
+    for (const QString& name : m_pages.at(m_active).companions) {
+        const QString target = QDir(toDirectory).filePath(name);
+        // A file of that name already there is the user's: it stays.
+        if (QFileInfo::exists(target))
+            continue;
+        QFile source(QDir(fromDirectory).filePath(name));
+        if (!source.copy(target))
+            failures << QStringLiteral("%1: %2").arg(source.fileName(), source.errorString());
+    }
+    if (!failures.isEmpty())
+        m_prompts->error(QStringLiteral("The page was saved, but these files it shows could not be copied beside it:\n%1")
+                             .arg(failures.join(QLatin1Char('\n'))));
 }
 
 void PageManager::RenameSaveAsFile(const QString& fileName)

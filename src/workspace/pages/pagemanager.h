@@ -86,6 +86,8 @@ public:
     void SaveToPageHandle();
     void LoadFromPageHandle();
     void RenameSaveAsFile(const QString& fileName);
+    // Files just put beside the current page for it, which Save As into another folder copies along.
+    void addCompanions(const QStringList& fileNames);
 
 public slots:
     void New1Click();
@@ -131,6 +133,7 @@ signals:
     void linkInsertRequested(const QString& openingText, const QString& closingText);
 
 private:
+    void carryCompanions(const QString& fromDirectory, const QString& toDirectory);
     void onTabChanged(int index);
     void setActiveTab(int index);
     void setSaveEnabled(bool enabled);

@@ -481,6 +481,23 @@ TEST_F(PagesTest, saveAsKeepsTheNameAsTyped)
     EXPECT_EQ(prompts.shown, QStringList{QString("information: ") + PageTexts::saveAsLeftProject});
 }
 
+TEST_F(PagesTest, saveAsIntoAnotherFolderCarriesThePagesCompanions)
+{
+    const QString page = write("a/p.htm", "<IMG SRC=\"pic.gif\">");
+    write("a/pic.gif", "GIF89a");
+    write("b/kept.gif", "mine");
+    write("a/kept.gif", "theirs");
+    ASSERT_TRUE(pages->LoadFile(page, false));
+    pages->addCompanions({"pic.gif", "kept.gif", "gone.gif"});
+    dialogs.saveAnswer = QDir(work.path()).filePath("b/p.htm");
+    EXPECT_TRUE(pages->SaveAs1Click());
+    EXPECT_EQ(readBytes(QDir(work.path()).filePath("b/pic.gif")), "GIF89a");
+    EXPECT_EQ(readBytes(QDir(work.path()).filePath("b/kept.gif")), "mine");
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].startsWith("error: The page was saved")) << prompts.shown[0].toStdString();
+    EXPECT_TRUE(prompts.shown[0].contains("gone.gif"));
+}
+
 TEST_F(PagesTest, saveAsOverAnExistingFileAsksFirst)
 {
     const QString page = write("a.htm", "mine");
