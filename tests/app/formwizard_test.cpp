@@ -1,6 +1,7 @@
 #include "app/quietsettings.h"
 #include "app/tform1.h"
 #include "app/windowfixture.h"
+#include "support/whenmodal.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"
 #include "generators/form/formentry.h"
@@ -23,7 +24,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -39,22 +39,6 @@ struct Answers : FormWizardPrompts {
     void information(const QString& text) override { *asked << text; }
     void error(const QString& text) override { *asked << text; }
 };
-
-// Runs `act` on the first modal dialog of type T that comes up; the timer goes with `owner`.
-template<typename T>
-void whenShown(QObject* owner, std::function<void(T*)> act)
-{
-    auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start(5);
-}
 
 // Fills the definition dialog's controls, named as they are, and presses OK.
 void defineNext(QObject* owner, std::vector<std::pair<const char*, QString>> values)

@@ -1,7 +1,7 @@
 #include "app/quietsettings.h"
 #include "app/tform1.h"
 #include "app/windowfixture.h"
-#include "app/whenmodal.h"
+#include "support/whenmodal.h"
 #include "app/previewwiring.h"
 #include "app/workspacewiring.h"
 #include "editor/tledit.h"

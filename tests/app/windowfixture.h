@@ -6,17 +6,16 @@
 #include "app/appstrings.h"
 #include "app/quietsettings.h"
 #include "app/tform1.h"
+#include "support/whenmodal.h"
 #include "workspace/pages/pageprompts.h"
 #include "workspace/pages/pagetexts.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -79,21 +78,6 @@ inline void writeFile(const QString& path, const QByteArray& contents)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write(contents);
-}
-
-// Acts on the next modal window of type T once it is up; the act closes it.
-template <typename T>
-void onModal(std::function<void(T&)> act)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* shown = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(*shown);
-        }
-    });
-    timer->start(10);
 }
 
 class WiringFixture : public ::testing::Test {

@@ -2,6 +2,7 @@
 
 #include "generators/form/formentry.h"
 #include "generators/form/formwizardscript.h"
+#include "support/whenmodal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -55,22 +55,6 @@ void set(TFormEntry* entry, const char* name, const QString& value)
 
 using Values = std::vector<std::pair<const char*, QString>>;
 
-// Runs `act` on the definition dialog once it is up. The dialog stays until `act` closes it; a
-// dialog that never comes goes with `owner`.
-void whenEntryShown(QObject* owner, std::function<void(TFormEntry*)> act)
-{
-    auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
-        auto* entry = qobject_cast<TFormEntry*>(QApplication::activeModalWidget());
-        if (!entry)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(entry);
-    });
-    timer->start(5);
-}
-
 class FormWizard : public ::testing::Test {
 protected:
     void SetUp() override
@@ -81,7 +65,7 @@ protected:
 
     void add(FieldKind kind, const Values& values)
     {
-        whenEntryShown(wizard.get(), [values](TFormEntry* entry) {
+        whenShown<TFormEntry>(wizard.get(), [values](TFormEntry* entry) {
             for (const auto& [name, value] : values)
                 set(entry, name, value);
             entry->accept();
@@ -133,7 +117,7 @@ TEST_F(FormWizard, EachPageIsEmptiedForANewFieldButKeepsItsNumbersAndGroups)
     QString title;
     QStringList groups;
     FormField shown;
-    whenEntryShown(wizard.get(), [&](TFormEntry* entry) {
+    whenShown<TFormEntry>(wizard.get(), [&](TFormEntry* entry) {
         title = entry->windowTitle();
         auto* drop = entry->findChild<QComboBox*>(QStringLiteral("RGVar"));
         for (int i = 0; i < drop->count(); ++i)
@@ -146,7 +130,7 @@ TEST_F(FormWizard, EachPageIsEmptiedForANewFieldButKeepsItsNumbersAndGroups)
     EXPECT_EQ(groups, (QStringList {"size", "colour"}));
     EXPECT_EQ(shown, FormField(RadioButtonField {"size", "", "", false}));
 
-    whenEntryShown(wizard.get(), [&](TFormEntry* entry) {
+    whenShown<TFormEntry>(wizard.get(), [&](TFormEntry* entry) {
         title = entry->windowTitle();
         shown = entry->field();
         entry->reject();
@@ -162,7 +146,7 @@ TEST_F(FormWizard, EditWithNothingSelectedDoesNothing)
     add(FieldKind::Hidden, {{"HDVar", "h"}});
     list()->clearSelection();
     bool opened = false;
-    whenEntryShown(wizard.get(), [&](TFormEntry* entry) {
+    whenShown<TFormEntry>(wizard.get(), [&](TFormEntry* entry) {
         opened = true;
         entry->reject();
     });
@@ -176,7 +160,7 @@ TEST_F(FormWizard, EditWithNothingSelectedDoesNothing)
 TEST_F(FormWizard, DefinitionsALineCannotHoldAreRefusedAndTheDialogStays)
 {
     QStringList answersSeen;
-    whenEntryShown(wizard.get(), [&](TFormEntry* entry) {
+    whenShown<TFormEntry>(wizard.get(), [&](TFormEntry* entry) {
         set(entry, "CBVar", "my name");
         entry->accept();
         answersSeen << QString::number(entry->isVisible());
@@ -197,7 +181,7 @@ TEST_F(FormWizard, ListBoxEntries)
 {
     QStringList shown;
     bool sortedAtFirst = true;
-    whenEntryShown(wizard.get(), [&](TFormEntry* entry) {
+    whenShown<TFormEntry>(wizard.get(), [&](TFormEntry* entry) {
         sortedAtFirst = entry->findChild<QCheckBox*>(QStringLiteral("LBSort"))->isChecked();
         auto* items = entry->findChild<QListWidget*>(QStringLiteral("LBItems"));
         for (const char* item : {"b", "a", "", "x|y", "B"}) {
